@@ -1,0 +1,78 @@
+# Build conventions shared by every folder: the staged installation tree, library naming,
+# sanitizers, tests and benchmarks.
+
+# The relocatable installation tree, staged so that built programs run in place.
+set(KW_STAGE_DIR "${CMAKE_BINARY_DIR}/stage")
+set(KW_STAGE_BIN "${KW_STAGE_DIR}/Bin")
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY "${KW_STAGE_BIN}")
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY "${KW_STAGE_BIN}")
+
+# Programs and libraries find each other beside themselves, in the build and after installation.
+set(CMAKE_BUILD_RPATH_USE_ORIGIN ON)
+set(CMAKE_INSTALL_RPATH "$ORIGIN")
+
+set(CMAKE_CXX_VISIBILITY_PRESET hidden)
+set(CMAKE_VISIBILITY_INLINES_HIDDEN ON)
+add_compile_options(-Wall -Wextra)
+
+if(KW_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+# A shared library of the studio: "Name.so" in Bin/, no "lib" prefix, installed with the programs.
+function(kw_add_shared_library name)
+    add_library(${name} SHARED ${ARGN})
+    set_target_properties(${name} PROPERTIES PREFIX "" OUTPUT_NAME "${name}")
+    install(TARGETS ${name} LIBRARY DESTINATION Bin RUNTIME DESTINATION Bin)
+endfunction()
+
+# Copies every file under the given folder into the staged tree and installs it from there.
+function(kw_stage_install_data source_dir)
+    if(NOT IS_DIRECTORY "${source_dir}")
+        return()
+    endif()
+    file(GLOB_RECURSE files RELATIVE "${source_dir}" CONFIGURE_DEPENDS "${source_dir}/*")
+    set(staged)
+    foreach(file IN LISTS files)
+        add_custom_command(OUTPUT "${KW_STAGE_DIR}/${file}"
+            COMMAND ${CMAKE_COMMAND} -E copy "${source_dir}/${file}" "${KW_STAGE_DIR}/${file}"
+            DEPENDS "${source_dir}/${file}"
+            COMMENT "Staging ${file}")
+        list(APPEND staged "${KW_STAGE_DIR}/${file}")
+    endforeach()
+    add_custom_target(kw_install_data ALL DEPENDS ${staged})
+    install(DIRECTORY "${KW_STAGE_DIR}/" DESTINATION "." PATTERN "Bin" EXCLUDE)
+endfunction()
+
+# Tests never see the real home folder: HOME and the XDG folders point under the build folder.
+set(KW_TEST_HOME "${CMAKE_BINARY_DIR}/test-home")
+set(KW_TEST_ENVIRONMENT
+    "HOME=${KW_TEST_HOME}"
+    "XDG_CONFIG_HOME=${KW_TEST_HOME}/config"
+    "XDG_DATA_HOME=${KW_TEST_HOME}/data"
+    "XDG_CACHE_HOME=${KW_TEST_HOME}/cache"
+    "XDG_RUNTIME_DIR=${KW_TEST_HOME}/runtime"
+    "QT_QPA_PLATFORM=offscreen"
+    "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0"
+    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+
+# A GoogleTest program under tests/, each test case its own CTest entry.
+function(kw_add_gtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    find_package(GTest REQUIRED)
+    include(GoogleTest)
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${KW_TEST_ENVIRONMENT}")
+endfunction()
+
+# A Google Benchmark program under bench/, built by the "benchmarks" target only.
+function(kw_add_benchmark name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} EXCLUDE_FROM_ALL ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} kwbench_support)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bench")
+    add_dependencies(benchmarks ${name})
+endfunction()

@@ -1,0 +1,42 @@
+// Text helpers of the command grammar: comparisons, the case-folding hash and the number readers.
+//
+// Texts are UTF-16 (char16_t). A null pointer is an "absent" text, which behaves differently from the
+// empty text in a few places, as each function says. Case folding affects only 'A'..'Z' / 'a'..'z';
+// nothing here depends on the locale.
+#pragma once
+
+#include "KWCoreExport.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// True when a and b hold the same text ignoring ASCII case; an absent text equals nothing.
+KWCORE_API bool EqualsNoCase(const char16_t* a, const char16_t* b);
+// True when a and b hold the same text; an absent text equals nothing.
+KWCORE_API bool Equals(const char16_t* a, const char16_t* b);
+// False when either text is absent or empty.
+KWCORE_API bool StartsWithNoCase(const char16_t* s, const char16_t* prefix);
+KWCORE_API bool EndsWith(const char16_t* s, const char16_t* suffix);
+KWCORE_API bool EndsWithNoCase(const char16_t* s, const char16_t* suffix);
+
+// The 31-bit case-folding hash: never 0 for a non-empty text, 0 for an absent or empty one.
+// When length is given it receives the number of UTF-16 units hashed.
+KWCORE_API int32_t HashNoCase(const char16_t* text, std::size_t* length = nullptr);
+
+// Reads "0x"/"0X" hexadecimal or decimal digits. Any invalid character, a leading '-' or an empty
+// text gives 0 rather than a partial value; the value wraps at 32 bits.
+KWCORE_API uint32_t ParseNumber(const char16_t* text);
+
+// Reads a C integer literal: optional '-', "0x" hexadecimal or decimal digits, and an optional suffix
+// starting with u, U, l or L that ends the number. Anything else gives fallback.
+KWCORE_API int32_t ParseIntLiteral(const char16_t* text, int32_t fallback);
+
+// Reads a 32-bit integer the way the C library's wcstol does on a platform with 32-bit long: leading
+// white space, an optional sign, radix 0 meaning "0x" hexadecimal, leading "0" octal or decimal, and
+// saturation at the 32-bit limits. end receives where the conversion stopped (the start of text when
+// nothing was converted).
+KWCORE_API int32_t ParseLong(const char16_t* text, int radix, const char16_t** end);
+
+// Blanks of the command grammar: the control characters and the space (0x01..0x20).
+inline bool IsBlank(char16_t c) { return c >= 0x01 && c <= 0x20; }
+inline char16_t FoldAsciiCase(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 0x20) : c; }
