@@ -77,7 +77,7 @@ void CKWTokenList::Split(const char16_t* text, int maxTokens, char16_t sep, cons
     const std::size_t n = Length(text);
     if (n == 0)
         return;
-    m_buffer = std::make_unique<char16_t[]>(2 * n + 1);
+    m_buffer = std::make_unique_for_overwrite<char16_t[]>(2 * n + 1);
     char16_t* out = m_buffer.get();
     char16_t* tokenStart = out;
 
@@ -98,6 +98,21 @@ void CKWTokenList::Split(const char16_t* text, int maxTokens, char16_t sep, cons
         ++m_count;
         tokenStart = out;
     };
+
+    // The units that end a run of ordinary characters; everything else inside a token is copied as is.
+    bool special[128] = {};
+    auto markSpecial = [&](char16_t c) {
+        if (c < 128)
+            special[c] = true;
+    };
+    markSpecial(sep);
+    if (sep == u'\n')
+        markSpecial(u'\r');
+    if (rules.quotes)
+        markSpecial(u'"'), markSpecial(u'\'');
+    if (rules.brackets)
+        markSpecial(u'('), markSpecial(u'['), markSpecial(u'{');
+    auto isSpecial = [&](char16_t c) { return c < 128 ? special[c] : c == sep; };
 
     bool inDoubleQuotes = false, inSingleQuotes = false, atTokenStart = true;
     int depth = 0;
@@ -185,7 +200,8 @@ void CKWTokenList::Split(const char16_t* text, int maxTokens, char16_t sep, cons
         }
         *out++ = c;
         atTokenStart = false;
-        ++i;
+        for (++i; i < n && !isSpecial(text[i]); ++i)
+            *out++ = text[i];
     }
     if (rules.trimBlanks)
         trimTrailingBlanks();
