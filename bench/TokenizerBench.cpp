@@ -18,8 +18,13 @@ const std::u16string& ArgumentText(char16_t sep) {
     static std::u16string texts[2];
     std::u16string& text = texts[sep == u'\n'];
     if (text.empty()) {
-        const std::u16string piece[] = {u"/Path=\"C:\\My Dir\\file.c\"", u" name ", u"f(1,2)",
-                                        u"'quoted,text'", u"0x1F", u"/Win", u"  spaced value  "};
+        const std::u16string piece[] = {u"/Path=\"C:\\My Dir\\file.c\"",
+                                        u" name ",
+                                        u"f(1,2)",
+                                        u"'quoted,text'",
+                                        u"0x1F",
+                                        u"/Win",
+                                        u"  spaced value  "};
         for (std::size_t i = 0; text.size() * sizeof(char16_t) < kTextBytes; ++i)
             text += piece[i % std::size(piece)] + sep;
         text.resize(kTextBytes / sizeof(char16_t));

@@ -112,12 +112,8 @@ void AppendInteger(std::u16string& out, const Conversion& conv, va_list& args) {
         else
             AppendNumber(out, conv, "l", va_arg(args, unsigned long));
         break;
-    case Length::H:
-        AppendNumber(out, conv, "h", va_arg(args, int));
-        break;
-    case Length::HH:
-        AppendNumber(out, conv, "hh", va_arg(args, int));
-        break;
+    case Length::H: AppendNumber(out, conv, "h", va_arg(args, int)); break;
+    case Length::HH: AppendNumber(out, conv, "hh", va_arg(args, int)); break;
     default:
         if (isSigned)
             AppendNumber(out, conv, "", va_arg(args, int));
@@ -130,9 +126,8 @@ void AppendInteger(std::u16string& out, const Conversion& conv, va_list& args) {
 void AppendPadded(std::u16string& out, const Conversion& conv, std::u16string_view text) {
     if (conv.precision >= 0 && text.size() > std::size_t(conv.precision))
         text = text.substr(0, std::size_t(conv.precision));
-    const std::size_t pad = conv.width > 0 && std::size_t(conv.width) > text.size()
-                                ? std::size_t(conv.width) - text.size()
-                                : 0;
+    const std::size_t pad =
+        conv.width > 0 && std::size_t(conv.width) > text.size() ? std::size_t(conv.width) - text.size() : 0;
     const bool left = conv.flags.find('-') != std::string::npos;
     if (!left)
         out.append(pad, u' ');
@@ -190,10 +185,20 @@ void AppendFormatted(std::u16string& out, const char16_t* format, va_list args) 
         conv.length = ReadLength(p);
         conv.kind = *p;
         switch (conv.kind) {
-        case u'd': case u'i': case u'u': case u'o': case u'x': case u'X':
-            AppendInteger(out, conv, ap);
-            break;
-        case u'f': case u'F': case u'e': case u'E': case u'g': case u'G': case u'a': case u'A':
+        case u'd':
+        case u'i':
+        case u'u':
+        case u'o':
+        case u'x':
+        case u'X': AppendInteger(out, conv, ap); break;
+        case u'f':
+        case u'F':
+        case u'e':
+        case u'E':
+        case u'g':
+        case u'G':
+        case u'a':
+        case u'A':
             if (conv.length == Length::BigL)
                 AppendNumber(out, conv, "L", va_arg(ap, long double));
             else
@@ -204,15 +209,9 @@ void AppendFormatted(std::u16string& out, const char16_t* format, va_list args) 
             AppendPadded(out, conv, std::u16string_view(&c, 1));
             break;
         }
-        case u's':
-            AppendText(out, conv, ap, conv.length == Length::H);
-            break;
-        case u'S':
-            AppendText(out, conv, ap, true);
-            break;
-        case u'p':
-            AppendPointer(out, conv, ap);
-            break;
+        case u's': AppendText(out, conv, ap, conv.length == Length::H); break;
+        case u'S': AppendText(out, conv, ap, true); break;
+        case u'p': AppendPointer(out, conv, ap); break;
         case u'n':
             (void)va_arg(ap, void*); // writing through an argument is never honoured
             break;

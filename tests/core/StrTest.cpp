@@ -15,9 +15,15 @@ TEST(KWStr, IntegerFormsWriteDecimalOrPrefixedLowerCaseHex) {
         int radix;
         const char16_t* text;
     } cases[] = {
-        {-1, 16, u"0xffffffff"}, {-1, 10, u"-1"},         {int32_t(0xC0000001), 16, u"0xc0000001"},
-        {0, 16, u"0x0"},         {INT_MIN, 10, u"-2147483648"}, {5, 2, u"101"},
-        {-1, 8, u"37777777777"}, {35, 36, u"z"},          {12, 0, u"12"},
+        {-1, 16, u"0xffffffff"},
+        {-1, 10, u"-1"},
+        {int32_t(0xC0000001), 16, u"0xc0000001"},
+        {0, 16, u"0x0"},
+        {INT_MIN, 10, u"-2147483648"},
+        {5, 2, u"101"},
+        {-1, 8, u"37777777777"},
+        {35, 36, u"z"},
+        {12, 0, u"12"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
@@ -72,13 +78,8 @@ TEST(KWStr, AssignEscapedTurnsEscapesIntoControlCharacters) {
         const char16_t* source;
         const char16_t* text;
     } cases[] = {
-        {u"a\\tb\\nc\\rd", u"a\tb\nc\rd"},
-        {u"\\\\", u"\\"},
-        {u"\\q\\\"", u"q\""},
-        {u"end\\", u"end"},
-        {u"plain text", u"plain text"},
-        {u"", u""},
-        {nullptr, u""},
+        {u"a\\tb\\nc\\rd", u"a\tb\nc\rd"}, {u"\\\\", u"\\"}, {u"\\q\\\"", u"q\""}, {u"end\\", u"end"},
+        {u"plain text", u"plain text"},    {u"", u""},       {nullptr, u""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));

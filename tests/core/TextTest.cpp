@@ -16,14 +16,10 @@ struct Comparison {
 
 TEST(TextCompare, EqualsFoldsOnlyAsciiLettersAndAbsentEqualsNothing) {
     const Comparison cases[] = {
-        {u"/save", u"/SAVE", true, false},
-        {u"abc", u"abc", true, true},
-        {u"", u"", true, true},
+        {u"/save", u"/SAVE", true, false},    {u"abc", u"abc", true, true}, {u"", u"", true, true},
         {u"\u00e9", u"\u00c9", false, false}, // letters outside A-Z compare exactly
         {u"[", u"{", false, false},           // 0x5B and 0x7B differ by 0x20 but are no letters
-        {u"abc", u"abcd", false, false},
-        {nullptr, u"", false, false},
-        {nullptr, nullptr, false, false},
+        {u"abc", u"abcd", false, false},      {nullptr, u"", false, false}, {nullptr, nullptr, false, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
@@ -43,14 +39,10 @@ struct Affix {
 
 TEST(TextCompare, PrefixAndSuffixAreFalseForAbsentOrEmptyTexts) {
     const Affix cases[] = {
-        {u"/Path=x", u"/path=", true, false, false},
-        {u"main.C", u".c", false, false, true},
-        {u"main.c", u".c", false, true, true},
-        {u"ab", u"abc", false, false, false},
-        {u"abc", u"", false, false, false},
-        {u"", u"", false, false, false},
-        {nullptr, u"a", false, false, false},
-        {u"a", nullptr, false, false, false},
+        {u"/Path=x", u"/path=", true, false, false}, {u"main.C", u".c", false, false, true},
+        {u"main.c", u".c", false, true, true},       {u"ab", u"abc", false, false, false},
+        {u"abc", u"", false, false, false},          {u"", u"", false, false, false},
+        {nullptr, u"a", false, false, false},        {u"a", nullptr, false, false, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
@@ -84,9 +76,12 @@ TEST(TextNumbers, ParseNumberRejectsWholeTextOnAnyInvalidCharacter) {
         const char16_t* text;
         uint32_t value;
     } cases[] = {
-        {u"0x1F", 31},       {u"0X1f", 31},  {u"12a", 0},          {u"-5", 0},
-        {u"0x", 0},          {u"", 0},       {nullptr, 0},         {u"4294967295", 0xFFFFFFFF},
-        {u"4294967296", 0},  {u"0x1FFFFFFFF", 0xFFFFFFFF}, {u" 5", 0}, {u"010", 10},
+        {u"0x1F", 31},      {u"0X1f", 31},
+        {u"12a", 0},        {u"-5", 0},
+        {u"0x", 0},         {u"", 0},
+        {nullptr, 0},       {u"4294967295", 0xFFFFFFFF},
+        {u"4294967296", 0}, {u"0x1FFFFFFFF", 0xFFFFFFFF},
+        {u" 5", 0},         {u"010", 10},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
@@ -99,10 +94,9 @@ TEST(TextNumbers, ParseIntLiteralTakesSuffixesAndFallsBackOnAnythingElse) {
         const char16_t* text;
         int32_t value;
     } cases[] = {
-        {u"42", 42},      {u"-42", -42},     {u"0x10", 16},  {u"-0x10", -16}, {u"10u", 10},
-        {u"10UL", 10},    {u"0xffL", 255},   {u"12a", -7},   {u"", -7},       {nullptr, -7},
-        {u"-", -7},       {u"0x", -7},       {u"u", -7},     {u" 1", -7},     {u"0xFFFFFFFF", -1},
-        {u"1.5", -7},
+        {u"42", 42},     {u"-42", -42}, {u"0x10", 16},       {u"-0x10", -16}, {u"10u", 10}, {u"10UL", 10},
+        {u"0xffL", 255}, {u"12a", -7},  {u"", -7},           {nullptr, -7},   {u"-", -7},   {u"0x", -7},
+        {u"u", -7},      {u" 1", -7},   {u"0xFFFFFFFF", -1}, {u"1.5", -7},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
@@ -117,12 +111,23 @@ TEST(TextNumbers, ParseLongFollowsTheCLibraryWithThirtyTwoBitLimits) {
         int32_t value;
         int consumed;
     } cases[] = {
-        {u"0x10", 0, 16, 4},          {u"010", 0, 8, 3},       {u"10", 0, 10, 2},
-        {u"  -12z", 10, -12, 5},      {u"+7", 10, 7, 2},       {u"0x", 0, 0, 1},
-        {u"0x", 16, 0, 1},            {u"ff", 16, 255, 2},     {u"0xff", 16, 255, 4},
-        {u"z", 36, 35, 1},            {u"abc", 10, 0, 0},      {u"", 0, 0, 0},
-        {u"99999999999", 10, INT_MAX, 11}, {u"-99999999999", 10, INT_MIN, 12},
-        {u"-2147483648", 10, INT_MIN, 11}, {u"08", 0, 0, 1},   {u"12", 1, 0, 0},
+        {u"0x10", 0, 16, 4},
+        {u"010", 0, 8, 3},
+        {u"10", 0, 10, 2},
+        {u"  -12z", 10, -12, 5},
+        {u"+7", 10, 7, 2},
+        {u"0x", 0, 0, 1},
+        {u"0x", 16, 0, 1},
+        {u"ff", 16, 255, 2},
+        {u"0xff", 16, 255, 4},
+        {u"z", 36, 35, 1},
+        {u"abc", 10, 0, 0},
+        {u"", 0, 0, 0},
+        {u"99999999999", 10, INT_MAX, 11},
+        {u"-99999999999", 10, INT_MIN, 12},
+        {u"-2147483648", 10, INT_MIN, 11},
+        {u"08", 0, 0, 1},
+        {u"12", 1, 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));

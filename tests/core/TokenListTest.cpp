@@ -142,7 +142,7 @@ TEST(TokenListLookUp, FindsTokensAndPrefixesIgnoringCase) {
         int first, last, index;
     } prefixes[] = {
         {u"/PATH=", 0, -1, 2}, {u"/path=", 3, -1, 3}, {u"/path=", -4, 99, 2}, {u"/path=", 4, 5, -1},
-        {u"/k", 0, 3, -1},     {u"/k", 0, 4, 4},      {u"", 0, -1, -1},        {nullptr, 0, -1, -1},
+        {u"/k", 0, 3, -1},     {u"/k", 0, 4, 4},      {u"", 0, -1, -1},       {nullptr, 0, -1, -1},
     };
     for (const auto& p : prefixes) {
         SCOPED_TRACE(testing::Message() << "prefix case " << (&p - prefixes));
@@ -162,9 +162,9 @@ TEST(TokenListLookUp, OptionIntegersNeedTheWholeRestToBeANumber) {
         int32_t asInt;
         int32_t afterEquals;
     } cases[] = {
-        {u"/Pos=0x10", 16, 16}, {u"/Pos=010", 8, 8},  {u"/Pos=1x", 7, 7},   {u"/Pos=", 7, 7},
-        {u"/Pos=-12", -12, -12}, {u"/pos=  5", 5, 5}, {u"/Pos=5 6", 7, 7},   {u"/Other=1", 7, 7},
-        {u"/Position=3", 7, 3},
+        {u"/Pos=0x10", 16, 16}, {u"/Pos=010", 8, 8},     {u"/Pos=1x", 7, 7},
+        {u"/Pos=", 7, 7},       {u"/Pos=-12", -12, -12}, {u"/pos=  5", 5, 5},
+        {u"/Pos=5 6", 7, 7},    {u"/Other=1", 7, 7},     {u"/Position=3", 7, 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
