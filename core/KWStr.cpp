@@ -6,8 +6,8 @@
 
 namespace {
 
-void AppendDigits(std::u16string& out, uint32_t value, unsigned radix) {
-    char16_t digits[32];
+void AppendDigits(std::u16string& out, uint64_t value, unsigned radix) {
+    char16_t digits[64];
     int n = 0;
     do {
         const unsigned d = value % radix;
@@ -77,6 +77,12 @@ CKWStr& CKWStr::AppendInt(int32_t value) {
 CKWStr& CKWStr::AppendHex(uint32_t value) {
     m_text.append(u"0x");
     AppendDigits(m_text, value, 16);
+    return Changed();
+}
+
+CKWStr& CKWStr::AppendAddress(const void* address) {
+    m_text.append(u"0x");
+    AppendDigits(m_text, reinterpret_cast<uintptr_t>(address), 16);
     return Changed();
 }
 

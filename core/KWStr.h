@@ -32,6 +32,8 @@ public:
     CKWStr& AppendInt(int32_t value);
     // Appends "0x" and the lower-case hexadecimal digits of value.
     CKWStr& AppendHex(uint32_t value);
+    // Appends an address as "0x" and the lower-case hexadecimal digits of the whole pointer.
+    CKWStr& AppendAddress(const void* address);
 
     // Assigns text with "\t", "\n" and "\r" turned into tab, line feed and carriage return; a backslash
     // before any other character is dropped and the character kept, a trailing lone backslash dropped.

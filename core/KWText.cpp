@@ -117,6 +117,24 @@ uint32_t ParseNumber(const char16_t* text) {
     return value;
 }
 
+uintptr_t ParseAddress(const char16_t* text) {
+    if (IsEmpty(text))
+        return 0;
+    unsigned radix = 10;
+    if (IsHexPrefix(text)) {
+        radix = 16;
+        text += 2;
+    }
+    uintptr_t value = 0;
+    for (; *text != 0; ++text) {
+        const int digit = DigitValue(*text);
+        if (digit >= int(radix) || value > (UINTPTR_MAX - uintptr_t(digit)) / radix)
+            return 0;
+        value = value * radix + uintptr_t(digit);
+    }
+    return value;
+}
+
 int32_t ParseIntLiteral(const char16_t* text, int32_t fallback) {
     if (IsEmpty(text))
         return fallback;

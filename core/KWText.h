@@ -27,6 +27,10 @@ KWCORE_API int32_t HashNoCase(const char16_t* text, std::size_t* length = nullpt
 // text gives 0 rather than a partial value; the value wraps at 32 bits.
 KWCORE_API uint32_t ParseNumber(const char16_t* text);
 
+// Reads an address written as "0x" and hexadecimal digits, or in decimal, at the full pointer width.
+// Like ParseNumber, any invalid character or an empty text gives 0; a value too wide gives 0 as well.
+KWCORE_API uintptr_t ParseAddress(const char16_t* text);
+
 // Reads a C integer literal: optional '-', "0x" hexadecimal or decimal digits, and an optional suffix
 // starting with u, U, l or L that ends the number. Anything else gives fallback.
 KWCORE_API int32_t ParseIntLiteral(const char16_t* text, int32_t fallback);
