@@ -59,7 +59,8 @@ int32_t Bus::Deliver(const Target& target, const Request& request, CKWStr& resul
         if (target.handler != nullptr)
             return target.handler(request.mode, request.arguments, result, request.projectId,
                                   request.senderId);
-        return CallReceive(target.owner, target.number, request, result);
+        const Component* owner = m_components.Find(target.owner);
+        return owner != nullptr ? CallReceive(*owner, target.number, request, result) : -1;
     } catch (...) {
         result.Clear(); // a throwing handler fails its request and nothing else
         return -1;
@@ -72,11 +73,12 @@ int32_t Bus::Broadcast(std::vector<Subscription> subscribers, const Request& req
     int32_t code = 0;
     bool answered = false;
     for (const Subscription& subscription : subscribers) {
-        if (m_components.Find(subscription.component) == nullptr)
+        const Component* subscriber = m_components.Find(subscription.component);
+        if (subscriber == nullptr)
             continue;
         int32_t answer;
         try {
-            answer = CallReceive(subscription.component, subscription.number, request, result);
+            answer = CallReceive(*subscriber, subscription.number, request, result);
         } catch (...) {
             answer = -1;
         }
@@ -86,19 +88,15 @@ int32_t Bus::Broadcast(std::vector<Subscription> subscribers, const Request& req
     return code;
 }
 
-int32_t Bus::CallReceive(int32_t component, uint32_t number, const Request& request, CKWStr& result) {
-    const Component* target = m_components.Find(component);
-    if (target == nullptr)
-        return -1;
-    return target->object->Receive(int32_t(number - kKWCommandNumberBase), request.arguments, result,
-                                   request.projectId, request.senderId);
+int32_t Bus::CallReceive(const Component& target, uint32_t number, const Request& request, CKWStr& result) {
+    return target.object->Receive(int32_t(number - kKWCommandNumberBase), request.arguments, result,
+                                  request.projectId, request.senderId);
 }
 
 int32_t Bus::Enqueue(const Request& request) {
     // Opening and closing are bound to the sending object, which may be gone by the time a queued
     // request runs.
-    const std::u16string name = FoldedName(request.name);
-    if (name == u"KWOPENSOCK" || name == u"KWCLOSESOCK")
+    if (NoCaseEqual()(request.name, u"KWOpenSock") || NoCaseEqual()(request.name, u"KWCloseSock"))
         return -10;
     m_posted.push_back(PostedRequest{request.senderId, request.projectId, request.number,
                                      std::u16string(request.name), request.arguments});

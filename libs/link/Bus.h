@@ -52,7 +52,8 @@ private:
     int32_t Run(const Request& request, CKWStr& result);
     int32_t Deliver(const Target& target, const Request& request, CKWStr& result);
     int32_t Broadcast(std::vector<Subscription> subscribers, const Request& request, CKWStr& result);
-    int32_t CallReceive(int32_t component, uint32_t number, const Request& request, CKWStr& result);
+    static int32_t CallReceive(const Component& target, uint32_t number, const Request& request,
+                               CKWStr& result);
     int32_t Enqueue(const Request& request);
     void RunQueued(std::size_t count);
     void AfterOutermost();

@@ -9,27 +9,31 @@ namespace kwlink {
 bool CommandRegistry::Register(Command command) {
     if (command.name.empty())
         return false;
-    std::u16string key = FoldedName(command.name);
-    const auto existing = m_commands.find(key);
+    const auto existing = m_commands.find(command.name);
     if (existing != m_commands.end()) {
         const Command& old = existing->second;
         if (old.builtIn != nullptr || old.owner != command.owner)
             return false;
-        if (old.number != 0)
-            m_byNumber.erase(old.number);
     }
     if (command.number != 0) {
         const auto taken = m_byNumber.find(command.number);
-        if (taken != m_byNumber.end() && taken->second != key)
+        if (taken != m_byNumber.end() && !NoCaseEqual()(taken->second, command.name))
             return false; // the number already names another command
-        m_byNumber[command.number] = key;
     }
-    m_commands[std::move(key)] = std::move(command);
+    if (existing != m_commands.end()) {
+        if (existing->second.number != 0)
+            m_byNumber.erase(existing->second.number);
+        m_commands.erase(existing); // the new spelling of the name is kept
+    }
+    if (command.number != 0)
+        m_byNumber[command.number] = command.name;
+    std::u16string key = command.name;
+    m_commands.emplace(std::move(key), std::move(command));
     return true;
 }
 
 const Command* CommandRegistry::Find(std::u16string_view name) const {
-    const auto it = m_commands.find(FoldedName(name));
+    const auto it = m_commands.find(name);
     return it == m_commands.end() ? nullptr : &it->second;
 }
 
@@ -39,13 +43,13 @@ const Command* CommandRegistry::FindNumber(uint32_t number) const {
 }
 
 std::vector<const Command*> CommandRegistry::List(std::u16string_view prefix) const {
-    const std::u16string folded = FoldedName(prefix);
-    std::vector<std::pair<const std::u16string*, const Command*>> found;
-    for (const auto& [key, command] : m_commands)
-        if (key.compare(0, folded.size(), folded) == 0)
-            found.emplace_back(&key, &command);
+    std::vector<std::pair<std::u16string, const Command*>> found; // folded name, command
+    for (const auto& [name, command] : m_commands)
+        if (name.size() >= prefix.size() &&
+            NoCaseEqual()(std::u16string_view(name).substr(0, prefix.size()), prefix))
+            found.emplace_back(FoldedName(name), &command);
     std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
-        return *a.first != *b.first ? *a.first < *b.first : a.second->name < b.second->name;
+        return a.first != b.first ? a.first < b.first : a.second->name < b.second->name;
     });
     std::vector<const Command*> commands;
     commands.reserve(found.size());
@@ -54,10 +58,18 @@ std::vector<const Command*> CommandRegistry::List(std::u16string_view prefix) co
     return commands;
 }
 
+Notification& CommandRegistry::NotificationNamed(std::u16string_view name) {
+    auto it = m_notifications.find(name);
+    if (it == m_notifications.end()) {
+        it = m_notifications.emplace(std::u16string(name), Notification{}).first;
+        it->second.name = name;
+    }
+    return it->second;
+}
+
 void CommandRegistry::Offer(std::u16string_view name, int32_t offerer, uint32_t number, std::u16string group,
                             std::u16string help) {
-    Notification& notification = m_notifications[FoldedName(name)];
-    notification.name = name;
+    Notification& notification = NotificationNamed(name);
     notification.offered = true;
     notification.offerer = offerer;
     notification.number = number;
@@ -66,9 +78,7 @@ void CommandRegistry::Offer(std::u16string_view name, int32_t offerer, uint32_t 
 }
 
 void CommandRegistry::Subscribe(std::u16string_view name, Subscription subscription) {
-    Notification& notification = m_notifications[FoldedName(name)];
-    if (notification.name.empty())
-        notification.name = name;
+    Notification& notification = NotificationNamed(name);
     for (Subscription& existing : notification.subscribers) {
         if (existing.component == subscription.component) {
             existing.number = subscription.number; // one subscription per component; keeps its place
@@ -79,7 +89,7 @@ void CommandRegistry::Subscribe(std::u16string_view name, Subscription subscript
 }
 
 const Notification* CommandRegistry::FindNotification(std::u16string_view name) const {
-    const auto it = m_notifications.find(FoldedName(name));
+    const auto it = m_notifications.find(name);
     return it == m_notifications.end() ? nullptr : &it->second;
 }
 

@@ -2,6 +2,8 @@
 // with its kind, group and help text, and who subscribed to which notification.
 #pragma once
 
+#include "FoldedName.h"
+
 #include "core/KWRequest.h"
 
 #include <cstdint>
@@ -61,9 +63,11 @@ public:
     void RemoveComponent(int32_t component);
 
 private:
-    std::unordered_map<std::u16string, Command> m_commands;  // by folded name
-    std::unordered_map<uint32_t, std::u16string> m_byNumber; // number -> folded name
-    std::unordered_map<std::u16string, Notification> m_notifications;
+    Notification& NotificationNamed(std::u16string_view name);
+
+    NoCaseMap<Command> m_commands;
+    std::unordered_map<uint32_t, std::u16string> m_byNumber; // number -> command name
+    NoCaseMap<Notification> m_notifications;
 };
 
 } // namespace kwlink
