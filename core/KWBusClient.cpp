@@ -1,6 +1,7 @@
 #include "KWBusClient.h"
 
 #include "BusConnection.h"
+#include "KWModuleFolder.h"
 #include "KWSock.h"
 
 #include <dlfcn.h>
@@ -21,21 +22,6 @@ struct BusLibrary {
 BusLibrary& Library() {
     static BusLibrary library;
     return library;
-}
-
-// KWLink.so beside the library that holds this code, found once.
-const std::string& DefaultBusPath() {
-    static const std::string path = [] {
-        Dl_info info{};
-        std::string folder = ".";
-        if (dladdr(reinterpret_cast<void*>(&LoadBus), &info) != 0 && info.dli_fname != nullptr) {
-            folder = info.dli_fname;
-            const auto slash = folder.rfind('/');
-            folder = slash == std::string::npos ? std::string(".") : folder.substr(0, slash);
-        }
-        return folder + "/KWLink.so";
-    }();
-    return path;
 }
 
 void Unload(BusLibrary& library) {
@@ -106,7 +92,7 @@ bool LoadBus() {
         // Still mapped because a call is under way: take it back into use.
         library.unloadPending = false;
     } else {
-        const std::string& path = library.pathOverride.empty() ? DefaultBusPath() : library.pathOverride;
+        const std::string& path = library.pathOverride.empty() ? ProgramFolder() + "/KWLink.so" : library.pathOverride;
         library.handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (library.handle == nullptr)
             return false;

@@ -1,13 +1,11 @@
-// Command, notification and library names are matched without regard to ASCII case. The tables hash
-// and compare names folded on the fly, so a look-up allocates nothing.
+// Command, notification and library names are matched without regard to ASCII case; listings sort
+// them by their folded form.
 #pragma once
 
-#include "core/KWText.h"
+#include "core/KWNoCase.h"
 
-#include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace kwlink {
 
@@ -17,30 +15,5 @@ inline std::u16string FoldedName(std::u16string_view name) {
         c = FoldAsciiCase(c);
     return folded;
 }
-
-struct NoCaseHash {
-    using is_transparent = void;
-    std::size_t operator()(std::u16string_view name) const noexcept {
-        std::size_t h = 14695981039346656037ull; // FNV-1a over the folded units
-        for (const char16_t c : name)
-            h = (h ^ FoldAsciiCase(c)) * 1099511628211ull;
-        return h;
-    }
-};
-
-struct NoCaseEqual {
-    using is_transparent = void;
-    bool operator()(std::u16string_view a, std::u16string_view b) const noexcept {
-        if (a.size() != b.size())
-            return false;
-        for (std::size_t i = 0; i < a.size(); ++i)
-            if (FoldAsciiCase(a[i]) != FoldAsciiCase(b[i]))
-                return false;
-        return true;
-    }
-};
-
-template <typename Value>
-using NoCaseMap = std::unordered_map<std::u16string, Value, NoCaseHash, NoCaseEqual>;
 
 } // namespace kwlink

@@ -1,6 +1,6 @@
 #include "LibraryLoader.h"
 
-#include "core/KWRequest.h"
+#include "core/KWModuleFolder.h"
 
 #include <dlfcn.h>
 
@@ -8,22 +8,7 @@
 #include <climits>
 #include <cstdlib>
 
-extern "C" int32_t KWCmdIF(KWRequest* request);
-
 namespace kwlink {
-
-namespace {
-
-std::string BusFolder() {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&KWCmdIF), &info) == 0 || info.dli_fname == nullptr)
-        return ".";
-    const std::string file = info.dli_fname;
-    const auto slash = file.rfind('/');
-    return slash == std::string::npos ? "." : file.substr(0, slash);
-}
-
-} // namespace
 
 LibraryLoader::~LibraryLoader() {
     // The bus is going away with its library: what is still loaded is released with it.
@@ -35,7 +20,7 @@ LibraryLoader::~LibraryLoader() {
 std::string LibraryLoader::Resolve(const std::string& fileName) {
     if (fileName.empty())
         return {};
-    const std::string path = fileName.front() == '/' ? fileName : BusFolder() + "/" + fileName;
+    const std::string path = fileName.front() == '/' ? fileName : ProgramFolder() + "/" + fileName;
     char resolved[PATH_MAX];
     return realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : std::string();
 }

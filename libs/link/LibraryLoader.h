@@ -24,7 +24,7 @@ class LibraryLoader {
 public:
     ~LibraryLoader();
 
-    // The canonical path of fileName, taken relative to the bus library's folder unless absolute;
+    // The canonical path of fileName, taken relative to the program folder unless absolute;
     // empty when there is no such file.
     static std::string Resolve(const std::string& fileName);
 
