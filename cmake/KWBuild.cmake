@@ -27,7 +27,9 @@ function(kw_add_shared_library name)
     install(TARGETS ${name} LIBRARY DESTINATION Bin RUNTIME DESTINATION Bin)
 endfunction()
 
-# Copies every file under the given folder into the staged tree and installs it from there.
+# Copies every file under the given folder into the staged tree and installs it from there. A file
+# named "<name>.utf8" is an editable UTF-8 source of a settings text: it is staged as "<name>" in
+# UTF-16LE with a byte-order mark and CR LF line ends.
 function(kw_stage_install_data source_dir)
     if(NOT IS_DIRECTORY "${source_dir}")
         return()
@@ -35,11 +37,22 @@ function(kw_stage_install_data source_dir)
     file(GLOB_RECURSE files RELATIVE "${source_dir}" CONFIGURE_DEPENDS "${source_dir}/*")
     set(staged)
     foreach(file IN LISTS files)
-        add_custom_command(OUTPUT "${KW_STAGE_DIR}/${file}"
-            COMMAND ${CMAKE_COMMAND} -E copy "${source_dir}/${file}" "${KW_STAGE_DIR}/${file}"
-            DEPENDS "${source_dir}/${file}"
-            COMMENT "Staging ${file}")
-        list(APPEND staged "${KW_STAGE_DIR}/${file}")
+        if(file MATCHES "^(.*)\\.utf8$")
+            set(target "${KW_STAGE_DIR}/${CMAKE_MATCH_1}")
+            get_filename_component(target_dir "${target}" DIRECTORY)
+            add_custom_command(OUTPUT "${target}"
+                COMMAND ${CMAKE_COMMAND} -E make_directory "${target_dir}"
+                COMMAND kwutf16 "${source_dir}/${file}" "${target}"
+                DEPENDS "${source_dir}/${file}" kwutf16
+                COMMENT "Staging ${CMAKE_MATCH_1} as UTF-16")
+        else()
+            set(target "${KW_STAGE_DIR}/${file}")
+            add_custom_command(OUTPUT "${target}"
+                COMMAND ${CMAKE_COMMAND} -E copy "${source_dir}/${file}" "${target}"
+                DEPENDS "${source_dir}/${file}"
+                COMMENT "Staging ${file}")
+        endif()
+        list(APPEND staged "${target}")
     endforeach()
     add_custom_target(kw_install_data ALL DEPENDS ${staged})
     install(DIRECTORY "${KW_STAGE_DIR}/" DESTINATION "." PATTERN "Bin" EXCLUDE)

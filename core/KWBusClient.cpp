@@ -92,7 +92,8 @@ bool LoadBus() {
         // Still mapped because a call is under way: take it back into use.
         library.unloadPending = false;
     } else {
-        const std::string& path = library.pathOverride.empty() ? ProgramFolder() + "/KWLink.so" : library.pathOverride;
+        const std::string& path =
+            library.pathOverride.empty() ? ProgramFolder() + "/KWLink.so" : library.pathOverride;
         library.handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (library.handle == nullptr)
             return false;

@@ -79,6 +79,8 @@ public:
 
     // Values. Reads of a missing value give the empty text or the fallback.
     CKWStr GetStr(int32_t key, const char16_t* name) const;
+    // A value of \DB_APP, the application's values.
+    CKWStr GetAppStr(const char16_t* name) const { return GetStr(Root(KWRoot::App), name); }
     bool HasValue(int32_t key, const char16_t* name) const;
     int32_t GetInt(int32_t key, const char16_t* name, int32_t fallback) const;
     int32_t GetValueCount(int32_t key) const;

@@ -15,8 +15,9 @@ TEST_F(TreeDatabase, RootsExistInOrderAndPathsIgnoreCase) {
         const auto root = KWRoot(i);
         ASSERT_NE(db.Root(root), 0);
         EXPECT_EQ(db.GetFullKeyName(db.Root(root)).Text(), CKWDBAccess::RootPath(root));
-        if (i > 0)
+        if (i > 0) {
             EXPECT_GT(db.Root(root), db.Root(KWRoot(i - 1)));
+        }
     }
     EXPECT_EQ(db.GetKeyId(u"\\db_app"), db.Root(KWRoot::App));
     EXPECT_EQ(db.GetKeyId(u"\\DB_Startup\\DLLList"), 0);

@@ -1,0 +1,72 @@
+#include "HostFixture.h"
+
+#include "core/KWBusClient.h"
+#include "core/KWCommandLine.h"
+#include "core/KWModuleFolder.h"
+#include "services/KWStrDic.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace fs = std::filesystem;
+
+void HostFixture::SetUp() {
+    char pattern[] = "/tmp/kwhost-test-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    home = pattern;
+    const std::pair<const char*, const char*> folders[] = {{"HOME", ""},
+                                                           {"XDG_CONFIG_HOME", "/config"},
+                                                           {"XDG_DATA_HOME", "/data"},
+                                                           {"XDG_CACHE_HOME", "/cache"},
+                                                           {"XDG_RUNTIME_DIR", "/runtime"}};
+    for (const auto& [variable, sub] : folders) {
+        fs::create_directories(home.string() + sub);
+        setenv(variable, (home.string() + sub).c_str(), 1);
+    }
+    fs::permissions(home / "runtime", fs::perms::owner_all, fs::perm_options::replace);
+
+    ASSERT_TRUE(db.LoadLibrary());
+    ASSERT_TRUE(db.CreateDatabase(u"KWX5Main"));
+    SetApp(u"Lang", u"Eng");
+    CKWStrDic& dictionary = CKWStrDic::Instance();
+    ASSERT_TRUE(dictionary.LoadFile(ProgramFolder() + "/../conf/KWStrDic.tsv", u"Eng"));
+    CKWStrDic::RegisterCallbacks(db);
+
+    auto shell = std::make_unique<CRecordingShell>();
+    shellCalls = shell->calls;
+    SetKWShell(std::move(shell));
+    m_mainWindow = std::make_unique<MainWindow>(closeRequests);
+    SetMainWindowService(m_mainWindow.get());
+
+    recorder = std::make_unique<CRecorderSock>(u"Recorder");
+    for (const char16_t* name : RecordedCommands())
+        ASSERT_TRUE(recorder->Serve(name));
+    host = std::make_unique<CMainSock>();
+    host->Attach();
+    dictionary.SetMissingReporter([this](const CKWStr& line) { host->Send(u"KWAddCmdLog", line.c_str()); });
+}
+
+void HostFixture::TearDown() {
+    CKWStrDic::Instance().SetMissingReporter(nullptr);
+    SendAnonymous(host.get(), u"KWCloseAllSock", u"");
+    host.reset();
+    recorder.reset();
+    SetMainWindowService(nullptr);
+    SetKWShell(nullptr);
+    db.FreeDatabase();
+    fs::remove_all(home);
+}
+
+KWRunResult HostFixture::Run(const char16_t* line) {
+    const KWCommandLine command = SplitCommandLine(line);
+    CKWStr result;
+    const int32_t code =
+        SendForResult(recorder.get(), command.name.c_str(), command.arguments.c_str(), &result);
+    return {code, result.Text()};
+}
+
+void HostFixture::SetApp(const char16_t* name, const char16_t* value) const {
+    db.SetValue(db.Root(KWRoot::App), name, value);
+}
+
+CKWStr HostFixture::App(const char16_t* name) const { return db.GetAppStr(name); }
