@@ -21,3 +21,10 @@ int32_t KWOpenPDFCommand(int32_t, const char16_t* arguments, CKWStr& result, int
 int32_t LinkHomepageCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
 int32_t KWGetVersionCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
 int32_t KWGuidCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
+
+#include "core/KWStr.h"
+
+#include <vector>
+
+// Every dictionary name that KWOpenPDF may look up (document prefixes with each manual family).
+std::vector<CKWStr> ManualDictionaryNames();

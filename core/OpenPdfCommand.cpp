@@ -24,12 +24,13 @@ const struct {
     {u"CC_LIB", u"PDF_C_LIB_"}, {u"CC_USAGE", u"PDF_C_OPE_"}, {u"ECP_USAGE", u"PDF_ECP_"},
 };
 
+const struct {
+    const char16_t* series;
+    const char16_t* family;
+} kFamilies[] = {{u"KM8", u"KM8"}, {u"KM16", u"KM16"}, {u"KM32", u"KM32"}};
+
 // The manual family of a device series. The mixed series "KMX" has manuals per CPU core.
 CKWStr ManualFamily(const CKWStr& series, CMainSock& host) {
-    static const struct {
-        const char16_t* series;
-        const char16_t* family;
-    } kFamilies[] = {{u"KM8", u"KM8"}, {u"KM16", u"KM16"}, {u"KM32", u"KM32"}};
     for (const auto& entry : kFamilies)
         if (EqualsNoCase(series.c_str(), entry.series))
             return entry.family;
@@ -64,6 +65,18 @@ QString FindManual(const CKWStr& file) {
 }
 
 } // namespace
+
+std::vector<CKWStr> ManualDictionaryNames() {
+    std::vector<CKWStr> names;
+    for (const auto& document : kDocuments) {
+        for (const auto& family : kFamilies) {
+            CKWStr name(document.prefix);
+            name += family.family;
+            names.push_back(name);
+        }
+    }
+    return names;
+}
 
 int32_t KWOpenPDFCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t) {
     result.Clear();
