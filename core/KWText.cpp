@@ -99,25 +99,12 @@ int32_t HashNoCase(const char16_t* text, std::size_t* length) {
     return h == 0 ? 1 : int32_t(h);
 }
 
-uint32_t ParseNumber(const char16_t* text) {
-    if (IsEmpty(text))
-        return 0;
-    int radix = 10;
-    if (IsHexPrefix(text)) {
-        radix = 16;
-        text += 2;
-    }
-    uint32_t value = 0;
-    for (; *text != 0; ++text) {
-        const int digit = DigitValue(*text);
-        if (digit >= radix)
-            return 0;
-        value = value * uint32_t(radix) + uint32_t(digit);
-    }
-    return value;
-}
+namespace {
 
-uintptr_t ParseAddress(const char16_t* text) {
+// "0x" hexadecimal or decimal digits to the end of the text; any other character gives 0. Values too
+// wide for Unsigned wrap, unless wrapping is refused, when they give 0 as well.
+template <typename Unsigned>
+Unsigned ParseDigits(const char16_t* text, bool wrap) {
     if (IsEmpty(text))
         return 0;
     unsigned radix = 10;
@@ -125,15 +112,22 @@ uintptr_t ParseAddress(const char16_t* text) {
         radix = 16;
         text += 2;
     }
-    uintptr_t value = 0;
+    Unsigned value = 0;
     for (; *text != 0; ++text) {
         const int digit = DigitValue(*text);
-        if (digit >= int(radix) || value > (UINTPTR_MAX - uintptr_t(digit)) / radix)
+        if (digit >= int(radix))
             return 0;
-        value = value * radix + uintptr_t(digit);
+        if (!wrap && value > (Unsigned(-1) - Unsigned(digit)) / radix)
+            return 0;
+        value = Unsigned(value * radix + Unsigned(digit));
     }
     return value;
 }
+
+} // namespace
+
+uint32_t ParseNumber(const char16_t* text) { return ParseDigits<uint32_t>(text, true); }
+uintptr_t ParseAddress(const char16_t* text) { return ParseDigits<uintptr_t>(text, false); }
 
 int32_t ParseIntLiteral(const char16_t* text, int32_t fallback) {
     if (IsEmpty(text))
