@@ -8,15 +8,15 @@ const std::vector<KWHostCommand>& HostCommands() {
     static const std::vector<KWHostCommand> commands = {
         {u"KWDebugLayout", 1, &KWDebugLayoutCommand, 0, u"ToolBarCustomize"},
         {u"ToolBarCustomize", 1, nullptr, kKWCommandNumberBase + 1, u"ToolBarCustomize"},
-        {u"KWProcessMessage", 1, &KWNotBuiltCommand, 0,
+        {u"KWProcessMessage", 1, &KWProcessMessageCommand, 0,
          u"KWProcessMessage\nKWProcessMessage /Break\nKWProcessMessage /EscCheck"},
-        {u"KWTimerEvent", 1, &KWNotBuiltCommand, 0,
+        {u"KWTimerEvent", 1, &KWTimerEventCommand, 0,
          u"KWTimerEvent [/Repeat,] <id number>, <interval [ms]>, <callback message name>\nKWTimerEvent <id "
          u"number>, /stop\nKWTimerEvent <id number>, /enable\nKWTimerEvent <id number>, "
          u"/disable\nKWTimerEvent <id number> => <status>,<interval>,<callback message "
          u"name>[,/repeat]\nKWTimerEvent => <id number>,<status>,<interval>,<callback message "
          u"name>[,/repeat]"},
-        {u"KWEscKeyDownEvent", 1, &KWNotBuiltCommand, 0,
+        {u"KWEscKeyDownEvent", 1, &KWEscKeyDownEventCommand, 0,
          u"KWEscKeyDownEvent <id number>, <callback message name>[,<param>]\nKWEscKeyDownEvent <id number>, "
          u"/stop\nKWEscKeyDownEvent <id number>, /enable\nKWEscKeyDownEvent <id number>, "
          u"/disable\nKWEscKeyDownEvent <id number> => <status>,<callback message name>\nKWEscKeyDownEvent => "
@@ -56,7 +56,7 @@ const std::vector<KWHostCommand>& HostCommands() {
         {u"KWFolder", 2, &KWNotBuiltCommand, 0,
          u"KWFolder [{Project | ProjectGroup | User | Appdata | MyAppdata | Install | Bin | CCBin | "
          u"CCInclude | CCLib}]"},
-        {u"KWDB", 1, &KWNotBuiltCommand, 0,
+        {u"KWDB", 1, &KWDBCommand, 0,
          u"KWDB /SAVE, [{/ProjDir | /Conf},] <key name>,<file name>\nKWDB /LOAD, <key name>,<file "
          u"name>\nKWDB /KEY, <key name> => <value name>=<value>\n<value name>=<value>...\nKWDB /KEYS, [{/ID "
          u"| /ID16},] <key name> => <key name>\n<value name>=<value>\n<value name>=<value>...\nKWDB /VALUE, "

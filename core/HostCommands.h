@@ -20,6 +20,12 @@ int32_t KWHelpCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_
 int32_t KWOpenPDFCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
 int32_t LinkHomepageCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
 int32_t KWGetVersionCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
+int32_t KWTimerEventCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
+int32_t KWEscKeyDownEventCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId,
+                                 int32_t);
+int32_t KWProcessMessageCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId,
+                                int32_t);
+int32_t KWDBCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
 int32_t KWGuidCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
 
 #include "core/KWStr.h"

@@ -1,5 +1,6 @@
 #include "MainSock.h"
 
+#include "EventLoop.h"
 #include "HostCommandTable.h"
 
 #include "core/KWBusClient.h"
@@ -10,9 +11,16 @@ CMainSock* g_instance = nullptr;
 
 } // namespace
 
-CMainSock::CMainSock() : CKWSock(u"KWX5Main") { g_instance = this; }
+CMainSock::CMainSock() : CKWSock(u"KWX5Main") {
+    g_instance = this;
+    KWEventLoop().SetTimerHandler([](int32_t timerId) {
+        if (g_instance != nullptr)
+            g_instance->timers.Fire(timerId);
+    });
+}
 
 CMainSock::~CMainSock() {
+    timers.Clear();
     if (g_instance == this)
         g_instance = nullptr;
 }
@@ -30,7 +38,10 @@ void CMainSock::Attach() {
         OfferNotification(this, notification.name, notification.usage, 0, u"KWMain");
 }
 
-void CMainSock::Detach() {}
+void CMainSock::Detach() {
+    timers.Clear();
+    escEvents.Clear();
+}
 
 int32_t CMainSock::Receive(int32_t, const char16_t*, CKWStr&, int32_t, int32_t) { return -1; }
 

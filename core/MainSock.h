@@ -1,6 +1,10 @@
 // CMainSock: the host's own component "KWX5Main". Its Attach registers the host command table and
-// offers the host's notifications; the small state that the host commands keep lives here.
+// offers the host's notifications; the timers, Esc-key events and small state of the host commands
+// live here, and its Detach stops every timer and event.
 #pragma once
+
+#include "EscKeyEvents.h"
+#include "TimerList.h"
 
 #include "core/KWSock.h"
 
@@ -25,5 +29,7 @@ public:
     CKWStr helpWindowType;        // KWHelp /WinType
     uint32_t activatedWindow = 0; // KWWin /ActivatedWin
     bool reactivatePending = false;
-    CKWStr editorKeywords; // KWEditorKeyword: "<type>:<words>;..."
+    CKWStr editorKeywords;     // KWEditorKeyword: "<type>:<words>;..."
+    CKWTimerList timers;       // KWTimerEvent and the timer callbacks
+    CKWEscKeyEvents escEvents; // KWEscKeyDownEvent
 };

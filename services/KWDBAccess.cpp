@@ -211,6 +211,12 @@ int32_t CKWDBAccess::GetValueId(int32_t key, const char16_t* name) const {
     return m_functions.GetValueId(key, name, 0);
 }
 
+int32_t CKWDBAccess::GetValueIdByIndex(int32_t key, int32_t index) const {
+    if (!Usable(key) || m_functions.GetValueIdByIndex == nullptr)
+        return 0;
+    return m_functions.GetValueIdByIndex(key, index);
+}
+
 CKWStr CKWDBAccess::GetValueNameByIndex(int32_t key, int32_t index) const {
     CKWStr name;
     if (Usable(key) && m_functions.GetValueNameByIndex != nullptr)

@@ -85,6 +85,7 @@ public:
     int32_t GetInt(int32_t key, const char16_t* name, int32_t fallback) const;
     int32_t GetValueCount(int32_t key) const;
     int32_t GetValueId(int32_t key, const char16_t* name) const;
+    int32_t GetValueIdByIndex(int32_t key, int32_t index) const;
     CKWStr GetValueNameByIndex(int32_t key, int32_t index) const;
     CKWStr GetStrByIndex(int32_t key, int32_t index) const;
     int32_t SetValue(int32_t key, const char16_t* name, const char16_t* text) const;

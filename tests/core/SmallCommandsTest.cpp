@@ -41,8 +41,9 @@ TEST_F(SmallCommands, GuidIsGeneratedOnlyWhenAskedAndIsAValidUuid) {
     EXPECT_NE(Run(u"KWGuid /Gen").text, guid.text);
     const std::string check = "python3 -c \"import uuid,sys; u=uuid.UUID('" + Narrow(guid.text) +
                               "'); sys.exit(0 if str(u).upper()=='" + Narrow(guid.text) + "' else 1)\"";
-    if (std::system("python3 -c 'import uuid' 2>/dev/null") == 0)
+    if (std::system("python3 -c 'import uuid' 2>/dev/null") == 0) {
         EXPECT_EQ(std::system(check.c_str()), 0) << Narrow(guid.text);
+    }
 }
 
 TEST_F(SmallCommands, VersionTextJoinsTheApplicationValues) {
