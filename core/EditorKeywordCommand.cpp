@@ -10,14 +10,6 @@
 
 namespace {
 
-std::u16string_view Trimmed(std::u16string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // Where the entry of type lies in the keyword text: [start, end) of the words after its ':'.
 bool FindEntry(std::u16string_view keywords, std::u16string_view type, std::size_t& start, std::size_t& end) {
     for (std::size_t begin = 0; begin <= keywords.size();) {
@@ -27,7 +19,7 @@ bool FindEntry(std::u16string_view keywords, std::u16string_view type, std::size
         const std::u16string_view entry = keywords.substr(begin, stop - begin);
         const std::size_t colon = entry.find(u':');
         if (colon != std::u16string_view::npos &&
-            NoCaseEqual()(Trimmed(entry.substr(0, colon)), Trimmed(type))) {
+            NoCaseEqual()(TrimBlanks(entry.substr(0, colon)), TrimBlanks(type))) {
             start = begin + colon + 1;
             end = stop;
             return true;

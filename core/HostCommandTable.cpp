@@ -141,8 +141,8 @@ const std::vector<KWHostCommand>& HostCommands() {
         {u"KWExit", 1, &KWExitCommand, 0, u"KWExit\nKWExit /Silent"},
         {u"KWToolBar", 1, &KWNotBuiltCommand, 0, u"KWToolBar"},
         {u"KWToolBarImage", 1, &KWNotBuiltCommand, 0, u"KWToolBarImage"},
-        {u"KWStartupIni", 1, &KWNotBuiltCommand, 0, u"/GetAll\n/Get,<key name>\n/InitLang"},
-        {u"KWMainPost", 0, &KWNotBuiltCommand, 0,
+        {u"KWStartupIni", 1, &KWStartupIniCommand, 0, u"/GetAll\n/Get,<key name>\n/InitLang"},
+        {u"KWMainPost", 0, &KWMainPostCommand, 0,
          u"KWMainPost {/PreCloseProject | /PauseCloseProject | /CloseProject | /PreCloseApp | /CloseApp | "
          u"/PostCloseApp} [,<project name>]"},
         {u"KWCWin", 2, &KWDoNothingCommand, 0, u"KWCWin"},
@@ -184,7 +184,7 @@ const std::vector<KWHostCommand>& HostCommands() {
          u"Create,[<type>],[<series>],[<subtype>],[<body>],\"<path>\"\n/Dir\n/InstallDir"},
         {u"KWGetVersion", 1, &KWGetVersionCommand, 0, u"KWGetVersion"},
         {u"KWGuid", 1, &KWGuidCommand, 0, u"KWGuid [/Gen] => <GUID>"},
-        {u"KWXRun", 1, &KWNotBuiltCommand, 0, u"KWXRun end\nKWXRun exit[,<exit code>]\nKWXRun puts,<string>"},
+        {u"KWXRun", 1, &KWXRunCommand, 0, u"KWXRun end\nKWXRun exit[,<exit code>]\nKWXRun puts,<string>"},
         {u"KWStrDiff", 1, &KWNotBuiltCommand, 0, u"KWStrDiff"},
     };
     return commands;

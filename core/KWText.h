@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 // True when a and b hold the same text ignoring ASCII case; an absent text equals nothing.
 KWCORE_API bool EqualsNoCase(const char16_t* a, const char16_t* b);
@@ -43,4 +44,12 @@ KWCORE_API int32_t ParseLong(const char16_t* text, int radix, const char16_t** e
 
 // Blanks of the command grammar: the control characters and the space (0x01..0x20).
 inline bool IsBlank(char16_t c) { return c >= 0x01 && c <= 0x20; }
+// text without the blanks at its ends.
+inline std::u16string_view TrimBlanks(std::u16string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 inline char16_t FoldAsciiCase(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 0x20) : c; }

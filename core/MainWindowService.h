@@ -7,6 +7,8 @@ public:
     virtual ~IMainWindowService() = default;
     // Asks the main window to close as its close button would, after the current work has returned.
     virtual void PostClose() = 0;
+    // The staged close has finished: the main window goes for good and the application ends.
+    virtual void CloseForGood() = 0;
 };
 
 IMainWindowService* MainWindowService();

@@ -2,13 +2,12 @@
 
 #include "KWCallbacks.h"
 #include "KWDBAccess.h"
+#include "KWUtf16File.h"
 
 #include "core/KWText.h"
 #include "core/KWTokenList.h"
 
 #include <climits>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -58,19 +57,13 @@ void CKWStrDic::Clear() {
 }
 
 bool CKWStrDic::LoadFile(const std::string& path, std::u16string_view language) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file.is_open()) {
+    const auto text = ReadUtf16File(path);
+    if (!text) {
         m_language = language;
         Clear();
         return false;
     }
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    std::u16string text(bytes.size() / 2, u'\0');
-    for (std::size_t i = 0; i < text.size(); ++i)
-        text[i] = char16_t(uint8_t(bytes[2 * i]) | (uint8_t(bytes[2 * i + 1]) << 8));
-    if (!text.empty() && text.front() == 0xFEFF)
-        text.erase(0, 1); // the byte-order mark would otherwise start the first header name
-    return Load(text, language);
+    return Load(*text, language);
 }
 
 bool CKWStrDic::Load(std::u16string_view text, std::u16string_view language) {

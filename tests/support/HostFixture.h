@@ -48,6 +48,7 @@ private:
     public:
         explicit MainWindow(int& requests) : m_requests(requests) {}
         void PostClose() override { ++m_requests; }
+        void CloseForGood() override {}
 
     private:
         int& m_requests;
