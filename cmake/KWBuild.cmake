@@ -58,27 +58,15 @@ function(kw_stage_install_data source_dir)
     install(DIRECTORY "${KW_STAGE_DIR}/" DESTINATION "." PATTERN "Bin" EXCLUDE)
 endfunction()
 
-# Tests never see the real home folder: HOME and the XDG folders point under the build folder.
-set(KW_TEST_HOME "${CMAKE_BINARY_DIR}/test-home")
-set(KW_TEST_ENVIRONMENT
-    "HOME=${KW_TEST_HOME}"
-    "XDG_CONFIG_HOME=${KW_TEST_HOME}/config"
-    "XDG_DATA_HOME=${KW_TEST_HOME}/data"
-    "XDG_CACHE_HOME=${KW_TEST_HOME}/cache"
-    "XDG_RUNTIME_DIR=${KW_TEST_HOME}/runtime"
-    "QT_QPA_PLATFORM=offscreen"
-    "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0"
-    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
-
-# A GoogleTest program under tests/, each test case its own CTest entry.
+# A GoogleTest program under tests/, each test case its own CTest entry. Its main (tests/support)
+# gives every test process a home folder of its own.
 function(kw_add_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-    find_package(GTest REQUIRED)
     include(GoogleTest)
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} kwtest_main)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${KW_TEST_ENVIRONMENT}")
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
 
 # A Google Benchmark program under bench/, built by the "benchmarks" target only.

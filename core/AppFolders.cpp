@@ -36,8 +36,11 @@ void WriteApplicationFolders() {
     db.SetValue(app, u"CompanyName", u"Corvane");
     db.SetValue(app, u"InstallPath", InstallFolder().c_str());
     db.SetValue(app, u"UserDir", ToKWStr(userDir).c_str());
-    db.SetValue(app, u"AppDataDir", ToKWStr(Below(shared.size() > 1 ? shared.value(1) : shared.value(0))).c_str());
-    db.SetValue(app, u"MyAppDataDir", ToKWStr(Below(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))).c_str());
+    db.SetValue(app, u"AppDataDir",
+                ToKWStr(Below(shared.size() > 1 ? shared.value(1) : shared.value(0))).c_str());
+    db.SetValue(
+        app, u"MyAppDataDir",
+        ToKWStr(Below(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))).c_str());
 }
 
 void EstablishUserIdentity() {

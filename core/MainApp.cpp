@@ -129,7 +129,9 @@ bool CKWMainApp::AskToExit() {
     if (ask.IsEmpty() || Equals(ask.c_str(), u"0") || EqualsNoCase(ask.c_str(), u"false"))
         return true;
     CKWStr question(u"/QUESTION,/YesNo,\"");
-    question += CKWStrDic::Instance().Translate(debugPhase ? u"Do_you_want_to_exit_debug_mode" : u"DLGMSG_EXITKW").View();
+    question += CKWStrDic::Instance()
+                    .Translate(debugPhase ? u"Do_you_want_to_exit_debug_mode" : u"DLGMSG_EXITKW")
+                    .View();
     question += u"\"";
     CKWStr answer;
     const int32_t code = m_host->Send(u"KWMsgBox", question.c_str(), &answer);
@@ -139,7 +141,8 @@ bool CKWMainApp::AskToExit() {
 bool CKWMainApp::CloseRequested() {
     if (m_closing || m_host == nullptr)
         return true;
-    const bool quietly = Db().GetInt(Db().Root(KWRoot::App), u"KWCloseQuietly", 0) != 0 || m_arguments.outOfSight;
+    const bool quietly =
+        Db().GetInt(Db().Root(KWRoot::App), u"KWCloseQuietly", 0) != 0 || m_arguments.outOfSight;
     if (!quietly && !AskToExit())
         return false;
     m_closing = true;

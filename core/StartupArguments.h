@@ -7,8 +7,8 @@
 #include <vector>
 
 struct KWStartupArguments {
-    bool pause = false;       // /P: "Startup pause." before the main window
-    CKWStr macroText;         // /C<text>: posted to KWMacroExec once the application is up
+    bool pause = false; // /P: "Startup pause." before the main window
+    CKWStr macroText;   // /C<text>: posted to KWMacroExec once the application is up
     bool hasMacroText = false;
     bool messageLog = false;  // /B
     bool resetLayout = false; // /D

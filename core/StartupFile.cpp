@@ -14,7 +14,6 @@
 
 #include <QFileInfo>
 
-
 namespace {
 
 bool IsWebAddress(const CKWStr& text) {
@@ -33,7 +32,8 @@ void RemoveListEntry(const char16_t* listPath, const CKWStr& file) {
     const int32_t list = db.GetKeyId(listPath);
     for (const int32_t entry : db.GetKeyIdList(list)) {
         const CKWStr name = db.GetStr(entry, u"Name");
-        if (EqualsNoCase(name.c_str(), file.c_str()) || EndsWithNoCase(name.c_str(), (u"/" + file.Text()).c_str()))
+        if (EqualsNoCase(name.c_str(), file.c_str()) ||
+            EndsWithNoCase(name.c_str(), (u"/" + file.Text()).c_str()))
             db.DeleteKey(entry);
     }
 }
@@ -102,10 +102,12 @@ void CKWStartupFile::Apply(const CKWStr& installFolder) const {
             RemoveListEntry(u"\\DB_Startup\\PluginList", entry.value);
         } else if (EqualsNoCase(key, u"XML")) {
             AddListEntry(u"\\DB_Startup\\XMLList", u"XML", entry.value);
-        } else if (EqualsNoCase(key, u"Ver") || EqualsNoCase(key, u"ProductName") || EqualsNoCase(key, u"Copyright") ||
-                   EqualsNoCase(key, u"BuildTime") || EqualsNoCase(key, u"UseKW")) {
+        } else if (EqualsNoCase(key, u"Ver") || EqualsNoCase(key, u"ProductName") ||
+                   EqualsNoCase(key, u"Copyright") || EqualsNoCase(key, u"BuildTime") ||
+                   EqualsNoCase(key, u"UseKW")) {
             db.SetValue(app, key, entry.value.c_str());
-        } else if (EqualsNoCase(key, u"LogURL") || EqualsNoCase(key, u"NewsURL") || EqualsNoCase(key, u"WebFileURL")) {
+        } else if (EqualsNoCase(key, u"LogURL") || EqualsNoCase(key, u"NewsURL") ||
+                   EqualsNoCase(key, u"WebFileURL")) {
             if (IsWebAddress(entry.value))
                 db.SetValue(app, key, entry.value.c_str());
         } else if (EqualsNoCase(key, u"PhaseList")) {

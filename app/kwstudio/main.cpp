@@ -1,7 +1,7 @@
 // kwstudio: the studio. "--console" runs it without a display: the same start-up with the main window
 // out of sight (as the switch /I) on Qt's offscreen platform, command lines read from standard input.
 #include "ConsoleRunner.h"
-#include "StudioFrontEnd.h"
+#include "mainwnd/ui/StudioFrontEnd.h"
 
 #include "core/MainApp.h"
 

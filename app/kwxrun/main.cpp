@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
     QLocalSocket socket;
     socket.connectToServer(path);
     if (!socket.waitForConnected(3000)) {
-        std::fprintf(stderr, "kwxrun: no Kilnworks Studio is running (nothing listens at %s)\n", qPrintable(path));
+        std::fprintf(stderr, "kwxrun: no Kilnworks Studio is running (nothing listens at %s)\n",
+                     qPrintable(path));
         return 2;
     }
     socket.write(kwxrun::Encode(kwxrun::kConnect, lines.join(u'\n').toUtf8()));

@@ -1,6 +1,6 @@
 #include "StudioFrontEnd.h"
 
-#include "mainwnd/ui/MultiMainFrame.h"
+#include "MultiMainFrame.h"
 #include "services/KWHandleRegistry.h"
 #include "services/KWQtText.h"
 
