@@ -15,9 +15,11 @@
 
 namespace {
 
-// The offscreen platform reports window features it does not have; on a terminal that is noise.
+// The offscreen platform reports window features it does not have, and Qt notes a missing runtime
+// folder that it replaces itself; on a terminal that is noise.
 void ConsoleMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg && message.contains(QStringLiteral("does not support")))
+    if (type == QtWarningMsg && (message.contains(QStringLiteral("does not support")) ||
+                                 message.contains(QStringLiteral("XDG_RUNTIME_DIR not set"))))
         return;
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
