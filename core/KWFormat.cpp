@@ -65,22 +65,22 @@ Length ReadLength(const char16_t*& p) {
     }
 }
 
-std::string NarrowSpec(const Conversion& conv, const char* lengthText) {
-    std::string spec = "%" + conv.flags;
+std::string NarrowFormat(const Conversion& conv, const char* lengthText) {
+    std::string format = "%" + conv.flags;
     if (conv.width >= 0)
-        spec += std::to_string(conv.width);
+        format += std::to_string(conv.width);
     if (conv.precision >= 0)
-        spec += "." + std::to_string(conv.precision);
-    spec += lengthText;
-    spec.push_back(char(conv.kind));
-    return spec;
+        format += "." + std::to_string(conv.precision);
+    format += lengthText;
+    format.push_back(char(conv.kind));
+    return format;
 }
 
 template <typename T>
 void AppendNumber(std::u16string& out, const Conversion& conv, const char* lengthText, T value) {
-    const std::string spec = NarrowSpec(conv, lengthText);
+    const std::string format = NarrowFormat(conv, lengthText);
     char small[128];
-    const int n = std::snprintf(small, sizeof small, spec.c_str(), value);
+    const int n = std::snprintf(small, sizeof small, format.c_str(), value);
     if (n < 0)
         return;
     std::string text;
@@ -88,7 +88,7 @@ void AppendNumber(std::u16string& out, const Conversion& conv, const char* lengt
         text.assign(small, std::size_t(n));
     } else {
         text.resize(std::size_t(n) + 1);
-        std::snprintf(text.data(), text.size(), spec.c_str(), value);
+        std::snprintf(text.data(), text.size(), format.c_str(), value);
         text.resize(std::size_t(n));
     }
     out.append(text.begin(), text.end()); // numbers are ASCII

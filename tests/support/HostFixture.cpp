@@ -1,4 +1,5 @@
 #include "HostFixture.h"
+#include "TestHome.h"
 
 #include "core/KWBusClient.h"
 #include "core/KWCommandLine.h"
@@ -11,19 +12,8 @@
 namespace fs = std::filesystem;
 
 void HostFixture::SetUp() {
-    char pattern[] = "/tmp/kwhost-test-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    home = pattern;
-    const std::pair<const char*, const char*> folders[] = {{"HOME", ""},
-                                                           {"XDG_CONFIG_HOME", "/config"},
-                                                           {"XDG_DATA_HOME", "/data"},
-                                                           {"XDG_CACHE_HOME", "/cache"},
-                                                           {"XDG_RUNTIME_DIR", "/runtime"}};
-    for (const auto& [variable, sub] : folders) {
-        fs::create_directories(home.string() + sub);
-        setenv(variable, (home.string() + sub).c_str(), 1);
-    }
-    fs::permissions(home / "runtime", fs::perms::owner_all, fs::perm_options::replace);
+    home = UseNewTestHome();
+    ASSERT_FALSE(home.empty());
 
     ASSERT_TRUE(db.LoadLibrary());
     ASSERT_TRUE(db.CreateDatabase(u"KWX5Main"));
