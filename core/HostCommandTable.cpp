@@ -53,7 +53,7 @@ const std::vector<KWHostCommand>& HostCommands() {
          u"name>,<project name>,...\nKWProjectGroup /SetBuildAllProjectList [,/Refresh], <project "
          u"name>,<project name>,..."},
         {u"KWMsgBox", 2, &KWNotBuiltCommand, 0, u"KWMsgBox"},
-        {u"KWFolder", 2, &KWNotBuiltCommand, 0,
+        {u"KWFolder", 2, &KWFolderCommand, 0,
          u"KWFolder [{Project | ProjectGroup | User | Appdata | MyAppdata | Install | Bin | CCBin | "
          u"CCInclude | CCLib}]"},
         {u"KWDB", 1, &KWDBCommand, 0,
@@ -115,7 +115,7 @@ const std::vector<KWHostCommand>& HostCommands() {
          u"{<Encode Number> | <Encode Name>}\nKWFileEncode /GetCodePageList\nKWFileEncode /GetText, <file "
          u"name> => <text>\nKWFileEncode /GetTextPt, <file name>\nKWFileEncode /Reset\nKWFileEncode "
          u"/GetHexFile, <file name>, <hex output file>"},
-        {u"KWPathMacro", 1, &KWNotBuiltCommand, 0,
+        {u"KWPathMacro", 1, &KWPathMacroCommand, 0,
          u"KWPathMacro /Add, <macroname>,<path>\nKWPathMacro /Change, <macroname>,<path>\nKWPathMacro "
          u"/Delete, <macroname>\nKWPathMacro /GetPath, <macroname> => <path>\nKWPathMacro /GetMacroname, "
          u"<path> => <macroname>\nKWPathMacro /Abs, <filename with macro>[, <base path>] => <absolute file "

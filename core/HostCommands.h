@@ -29,6 +29,8 @@ int32_t KWDBCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t 
 int32_t KWMainPostCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
 int32_t KWXRunCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
 int32_t KWStartupIniCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
+int32_t KWFolderCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
+int32_t KWPathMacroCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
 int32_t KWGuidCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
 
 #include "core/KWStr.h"

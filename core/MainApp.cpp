@@ -9,7 +9,9 @@
 
 #include "core/KWBusClient.h"
 #include "core/KWText.h"
+#include "project/ProjectManager.h"
 #include "services/KWDBAccess.h"
+#include "services/KWFolders.h"
 #include "services/KWInstallFolder.h"
 #include "services/KWStrDic.h"
 
@@ -41,9 +43,11 @@ int CKWMainApp::Start(const std::vector<CKWStr>& arguments) {
 
     WriteApplicationFolders();
     SetAppInt(u"WinInitState", 0);
+    db.SetValue(db.Root(KWRoot::App), u"InstallFolderDefinition", InstallFolderDefinition().c_str());
 
     // The services offered by name, in their fixed order (those whose features exist).
     CKWStrDic::RegisterCallbacks(db);
+    CKWProjectManager::RegisterCallbacks(db);
     RegisterTimerCallbacks(db);
 
     SetAppInt(u"ProjectGroupInitializing", 0);
@@ -174,6 +178,7 @@ void CKWMainApp::End() {
     m_host->Send(u"KWBuildFunc", u"/CloseAllThread");
     m_receiver.reset();
     SendAnonymous(m_host.get(), u"KWCloseAllSock", u"");
+    CKWProjectManager::Instance().Clear();
     if (MainWindowService() == this)
         SetMainWindowService(nullptr);
     m_host.reset();

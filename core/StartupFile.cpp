@@ -6,6 +6,7 @@
 #include "core/KWText.h"
 #include "core/KWTokenList.h"
 #include "core/KWUnicode.h"
+#include "project/ProjectManager.h"
 #include "services/KWDBAccess.h"
 #include "services/KWInstallFolder.h"
 #include "services/KWRegistry.h"
@@ -118,6 +119,11 @@ void CKWStartupFile::Apply(const CKWStr& installFolder) const {
         } else if (EqualsNoCase(key, u"HelpWinType")) {
             if (CMainSock* host = CMainSock::Instance())
                 host->helpWindowType = entry.value;
+        } else if (EqualsNoCase(key, u"FolderIni")) {
+            const CKWTokenList pair(entry.value.c_str(), 0, u',');
+            if (pair.Count() == 2)
+                CKWProjectManager::Instance().AddDefaultFolderGroup(CKWStr(pair.GetToken(0)),
+                                                                    CKWStr(pair.GetToken(1)));
         } else if (EqualsNoCase(key, u"KWEditorKeyword")) {
             if (CMainSock* host = CMainSock::Instance())
                 host->editorKeywords = entry.value;

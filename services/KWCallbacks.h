@@ -10,3 +10,5 @@ using KWGetErrorCodeProc = const char16_t* (*)(int32_t id);
 using KWIsErrorCodeProc = int32_t (*)(int32_t id);
 // The top key of a project in one of the per-project roots; project id 0 or less: the current one.
 using KWGetCurrentDBTopProc = int32_t (*)(int32_t projectId);
+using KWGetCurrentProjNameProc = const char16_t* (*)();
+using KWGetCurrentProjIdProc = int32_t (*)();
