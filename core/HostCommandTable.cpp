@@ -52,7 +52,7 @@ const std::vector<KWHostCommand>& HostCommands() {
          u"<information>\nKWProjectGroup /SaveAll\nKWProjectGroup /GetBuildAllProjectList => <project "
          u"name>,<project name>,...\nKWProjectGroup /SetBuildAllProjectList [,/Refresh], <project "
          u"name>,<project name>,..."},
-        {u"KWMsgBox", 2, &KWNotBuiltCommand, 0, u"KWMsgBox"},
+        {u"KWMsgBox", 2, &KWMsgBoxCommand, 0, u"KWMsgBox"},
         {u"KWFolder", 2, &KWFolderCommand, 0,
          u"KWFolder [{Project | ProjectGroup | User | Appdata | MyAppdata | Install | Bin | CCBin | "
          u"CCInclude | CCLib}]"},

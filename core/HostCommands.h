@@ -31,6 +31,7 @@ int32_t KWXRunCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_
 int32_t KWStartupIniCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
 int32_t KWFolderCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
 int32_t KWPathMacroCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
+int32_t KWMsgBoxCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
 int32_t KWGuidCommand(int32_t, const char16_t* arguments, CKWStr& result, int32_t projectId, int32_t);
 
 #include "core/KWStr.h"
