@@ -139,7 +139,8 @@ bool CKWMainApp::AskToExit() {
     question += u"\"";
     CKWStr answer;
     const int32_t code = m_host->Send(u"KWMsgBox", question.c_str(), &answer);
-    return code < 0 || EqualsNoCase(answer.c_str(), u"Yes");
+    const bool cannotAsk = code < 0 || (code == 2 && answer.IsEmpty());
+    return cannotAsk || EqualsNoCase(answer.c_str(), u"Yes");
 }
 
 bool CKWMainApp::CloseRequested() {

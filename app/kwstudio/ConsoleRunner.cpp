@@ -5,6 +5,7 @@
 #include "core/MainApp.h"
 #include "core/MainSock.h"
 #include "core/MessagePump.h"
+#include "services/KWTerminalPrompt.h"
 
 #include <QDateTime>
 #include <QSocketNotifier>
@@ -37,6 +38,11 @@ void Print(const CKWStr& text) {
 CConsoleRunner::CConsoleRunner(CKWMainApp& application) : m_application(application) {
     m_input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
     connect(m_input, &QSocketNotifier::activated, this, [this] { ReadInput(); });
+    SetKWPrompt(std::make_unique<CKWTerminalPrompt>([this] { return NextLine(); },
+                                                    [](const std::string& text) {
+                                                        std::fputs(text.c_str(), stdout);
+                                                        std::fflush(stdout);
+                                                    }));
     if (pipe2(g_interruptPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
         m_interrupt = new QSocketNotifier(g_interruptPipe[0], QSocketNotifier::Read, this);
         connect(m_interrupt, &QSocketNotifier::activated, this, [this] { Interrupted(); });
@@ -48,26 +54,61 @@ CConsoleRunner::CConsoleRunner(CKWMainApp& application) : m_application(applicat
     }
 }
 
-CConsoleRunner::~CConsoleRunner() { signal(SIGINT, SIG_DFL); }
+CConsoleRunner::~CConsoleRunner() {
+    signal(SIGINT, SIG_DFL);
+    SetKWPrompt(nullptr);
+}
+
+// Reads what has arrived; answers false at the end of input.
+static bool ReadMore(QByteArray& pending) {
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = read(STDIN_FILENO, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        pending.append(buffer, got);
+        return true;
+    }
+}
 
 void CConsoleRunner::ReadInput() {
-    char buffer[4096];
-    const ssize_t got = read(STDIN_FILENO, buffer, sizeof buffer);
-    if (got < 0 && (errno == EINTR || errno == EAGAIN))
-        return;
-    if (got <= 0) {
-        m_input->setEnabled(false);
-        if (!m_pending.isEmpty())
-            RunLine(m_pending);
-        m_pending.clear();
-        RunLine("KWExit /Silent");
-        return;
+    if (!m_inputEnded && !ReadMore(m_pending))
+        m_inputEnded = true;
+    RunWaitingLines();
+}
+
+std::optional<QByteArray> CConsoleRunner::TakeLine() {
+    qsizetype end = m_pending.indexOf('\n');
+    if (end < 0) {
+        if (!m_inputEnded || m_pending.isEmpty())
+            return std::nullopt;
+        end = m_pending.size(); // the last line needs no line feed
     }
-    m_pending.append(buffer, got);
-    for (qsizetype end = m_pending.indexOf('\n'); end >= 0; end = m_pending.indexOf('\n')) {
-        const QByteArray line = m_pending.left(end);
-        m_pending.remove(0, end + 1);
-        RunLine(line);
+    const QByteArray line = m_pending.left(end);
+    m_pending.remove(0, end + 1);
+    return line;
+}
+
+void CConsoleRunner::RunWaitingLines() {
+    while (const auto line = TakeLine())
+        RunLine(*line);
+    if (m_inputEnded && !m_exitSent) {
+        m_exitSent = true;
+        m_input->setEnabled(false);
+        RunLine("KWExit /Silent");
+    }
+}
+
+std::optional<std::string> CConsoleRunner::NextLine() {
+    for (;;) {
+        if (const auto line = TakeLine())
+            return line->toStdString();
+        if (m_inputEnded)
+            return std::nullopt;
+        if (!ReadMore(m_pending))
+            m_inputEnded = true;
     }
 }
 

@@ -68,6 +68,21 @@ TEST_F(StudioProcess, ConsoleRunsStandardInputAndEndsAtItsEnd) {
     EXPECT_EQ(studio.readAllStandardError().toStdString(), "");
 }
 
+TEST_F(StudioProcess, ConsoleAsksMessageBoxesOnTheTerminal) {
+    studio.setProcessEnvironment(environment);
+    studio.start(Program("kwstudio"), {"--console"});
+    ASSERT_TRUE(studio.waitForStarted());
+    studio.write("KWMsgBox /QUESTION,\"Continue?\",,\"yes,no\"\n2\n"
+                 "KWMsgBox Name?,,\"OK,Cancel\",\"editbox=me,checkbox=Sure\"\n\ny\n\n");
+    studio.closeWriteChannel();
+    ASSERT_TRUE(studio.waitForFinished(60000));
+    const std::string out = studio.readAllStandardOutput().toStdString();
+    EXPECT_NE(out.find("[Kilnworks Studio] Continue?\n  1) yes  2) no\n"), std::string::npos) << out;
+    EXPECT_NE(out.find(": no\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("\"OK\",\"me\",\"ON\"\n"), std::string::npos) << out;
+    EXPECT_EQ(studio.exitCode(), 0);
+}
+
 TEST_F(StudioProcess, KWExitEndsTheConsoleWithStatusZero) {
     studio.setProcessEnvironment(environment);
     studio.start(Program("kwstudio"), {"--console"});
