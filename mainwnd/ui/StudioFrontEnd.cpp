@@ -1,6 +1,7 @@
 #include "StudioFrontEnd.h"
 
 #include "MultiMainFrame.h"
+#include "QtPrompt.h"
 #include "services/KWHandleRegistry.h"
 #include "services/KWQtText.h"
 
@@ -9,7 +10,10 @@
 
 #include <cstdio>
 
-CStudioFrontEnd::CStudioFrontEnd(bool console) : m_console(console) {}
+CStudioFrontEnd::CStudioFrontEnd(bool console) : m_console(console) {
+    if (!console)
+        SetKWPrompt(std::make_unique<CKWQtPrompt>()); // the console sets its terminal prompt itself
+}
 CStudioFrontEnd::~CStudioFrontEnd() = default;
 
 void CStudioFrontEnd::ShowMessage(const CKWStr& caption, const CKWStr& text) {
