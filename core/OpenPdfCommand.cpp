@@ -7,6 +7,7 @@
 #include "services/KWCallbacks.h"
 #include "services/KWDBAccess.h"
 #include "services/KWInstallFolder.h"
+#include "services/KWPath.h"
 #include "services/KWQtText.h"
 #include "services/KWShell.h"
 #include "services/KWStrDic.h"
@@ -44,9 +45,7 @@ CKWStr ManualFamily(const CKWStr& series, CMainSock& host) {
 
 CKWStr ProjectSeries(int32_t projectId) {
     const CKWDBAccess& db = CKWDBAccess::Instance();
-    const auto projectTop =
-        reinterpret_cast<KWGetCurrentDBTopProc>(db.GetCallbackFunc(u"GetCurrentDBProjTop"));
-    return projectTop != nullptr ? db.GetStr(projectTop(projectId), u"ProjSeries") : CKWStr();
+    return db.GetStr(db.ProjectTop(u"GetCurrentDBProjTop", projectId), u"ProjSeries");
 }
 
 QString FindManual(const CKWStr& file) {
@@ -54,10 +53,9 @@ QString FindManual(const CKWStr& file) {
     for (const CKWStr& folder : {db.GetAppStr(u"AppDataDir"), InstallFolder()}) {
         if (folder.IsEmpty())
             continue;
-        QString path = ToQString(folder);
-        if (!path.endsWith(u'/'))
-            path += u'/';
-        path += QStringLiteral("Doc/PDF/") + ToQString(file);
+        CKWStr manual(u"Doc/PDF/");
+        manual += file.View();
+        const QString path = ToQString(kwpath::Join(folder.View(), manual.View()));
         if (QFileInfo(path).isFile())
             return path;
     }

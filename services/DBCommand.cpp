@@ -3,6 +3,7 @@
 #include "KWCallbacks.h"
 #include "KWDBAccess.h"
 #include "KWInstallFolder.h"
+#include "KWPath.h"
 
 #include "core/HostCommands.h"
 #include "core/KWText.h"
@@ -33,10 +34,7 @@ struct Request {
 
 const CKWDBAccess& Db() { return CKWDBAccess::Instance(); }
 
-int32_t TopOf(const char16_t* callback, int32_t projectId) {
-    const auto top = reinterpret_cast<KWGetCurrentDBTopProc>(Db().GetCallbackFunc(callback));
-    return top != nullptr ? top(projectId) : 0;
-}
+int32_t TopOf(const char16_t* callback, int32_t projectId) { return Db().ProjectTop(callback, projectId); }
 
 // The key at a path of names separated by "\" below top, made where missing when asked.
 int32_t KeyBelow(int32_t top, const char16_t* path, bool create) {
@@ -48,10 +46,9 @@ int32_t KeyBelow(int32_t top, const char16_t* path, bool create) {
     return key;
 }
 
-CKWStr Folder(CKWStr folder) {
-    if (!folder.IsEmpty() && folder.Text().back() != u'/' && folder.Text().back() != u'\\')
-        folder += u"/";
-    return folder;
+// A folder ready to have a file name appended; empty stays empty.
+CKWStr Folder(const CKWStr& folder) {
+    return folder.IsEmpty() ? folder : kwpath::WithTrailingSeparator(folder.View());
 }
 
 int32_t Save(const Request& r) {

@@ -16,9 +16,7 @@ const CKWDBAccess& Db() { return CKWDBAccess::Instance(); }
 
 // The project's FolderGroup key, made when missing; 0 without project settings.
 int32_t FolderGroups(int32_t projectId) {
-    const auto settingsTop =
-        reinterpret_cast<KWGetCurrentDBTopProc>(Db().GetCallbackFunc(u"GetCurrentDBDftTop"));
-    const int32_t top = settingsTop != nullptr ? settingsTop(projectId) : 0;
+    const int32_t top = Db().ProjectTop(u"GetCurrentDBDftTop", projectId);
     return top != 0 ? Db().GetKeyIdByName(top, u"FolderGroup", true) : 0;
 }
 

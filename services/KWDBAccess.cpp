@@ -1,5 +1,7 @@
 #include "KWDBAccess.h"
 
+#include "KWCallbacks.h"
+
 #include "core/KWModuleFolder.h"
 
 #include <dlfcn.h>
@@ -287,4 +289,9 @@ bool CKWDBAccess::SetCallbackFunc(const char16_t* name, void* function) const {
 void* CKWDBAccess::GetCallbackFunc(const char16_t* name) const {
     return Named(name) && m_functions.GetCallbackFunc != nullptr ? m_functions.GetCallbackFunc(name)
                                                                  : nullptr;
+}
+
+int32_t CKWDBAccess::ProjectTop(const char16_t* callback, int32_t projectId) const {
+    const auto top = reinterpret_cast<KWGetCurrentDBTopProc>(GetCallbackFunc(callback));
+    return top != nullptr ? top(projectId) : 0;
 }

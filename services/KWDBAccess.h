@@ -100,6 +100,10 @@ public:
     CKWStr Serialize(int32_t key) const;
     bool Unserialize(int32_t key, const char16_t* image) const;
 
+    // The key a project-top callback ("GetCurrentDBProjTop", "GetCurrentDBDftTop", ...) answers for
+    // the project; 0 when the callback is not registered or the project does not exist.
+    int32_t ProjectTop(const char16_t* callback, int32_t projectId) const;
+
     // The process-wide registry of functions offered by name.
     bool SetCallbackFunc(const char16_t* name, void* function) const;
     void* GetCallbackFunc(const char16_t* name) const;

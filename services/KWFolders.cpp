@@ -28,9 +28,7 @@ CKWStr CompilerFolder(int32_t projectId) {
 } // namespace
 
 CKWStr ProjectDir(int32_t projectId) {
-    const auto projectTop =
-        reinterpret_cast<KWGetCurrentDBTopProc>(Db().GetCallbackFunc(u"GetCurrentDBProjTop"));
-    return projectTop != nullptr ? Db().GetStr(projectTop(projectId), u"ProjDir") : CKWStr();
+    return Db().GetStr(Db().ProjectTop(u"GetCurrentDBProjTop", projectId), u"ProjDir");
 }
 
 CKWStr ProjectFolder(int32_t projectId) {
