@@ -154,12 +154,12 @@ bool Engine::Run(int32_t handle, int32_t* integer, CKWStr* text) {
             CKWStr().Format(u"scripts run inside each other deeper than %d levels", kMaxRunDepth).Text();
         return false;
     }
-    // Held for the run: a host function may delete the script or its scope meanwhile.
+    // Held for the run, and the scope with it: a host function may delete either meanwhile.
     const std::shared_ptr<Script> script = it->second;
     Value result; // may borrow the program's literals: read while the script is held
     std::u16string error;
     ++m_runDepth;
-    Evaluator evaluator(script->program, script->scope,
+    Evaluator evaluator(script->program, *script->scope,
                         m_fallback.function != nullptr ? &m_fallback : nullptr);
     const bool done = evaluator.Run(result, error);
     --m_runDepth;

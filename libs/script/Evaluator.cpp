@@ -13,9 +13,9 @@ namespace {
 std::u16string Shown(const Value& value) {
     constexpr std::size_t kShown = 40;
     const std::u16string_view text = value.View();
-    if (text.size() <= kShown)
-        return u"'" + std::u16string(text) + u"'";
-    return u"'" + std::u16string(text.substr(0, kShown)) + u"...'";
+    std::u16string shown(u"'");
+    shown.append(text.substr(0, kShown)).append(text.size() > kShown ? u"...'" : u"'");
+    return shown;
 }
 
 } // namespace
@@ -59,7 +59,7 @@ Evaluator::Flow Evaluator::Execute(const Node& node) {
         Value value;
         if (!Evaluate(At(node.b), value))
             return Flow::Failed;
-        value.StoreInto(m_scope->Variable(node.slot));
+        value.StoreInto(m_scope.Variable(node.slot));
         m_last = std::move(value);
         return Flow::Next;
     }
@@ -77,7 +77,7 @@ bool Evaluator::Evaluate(const Node& node, Value& out) {
     switch (node.op) {
     case Op::Literal: out = Value::Literal(m_program.literals[std::size_t(node.a)]); return true;
     case Op::Variable: {
-        const TextRef* text = m_scope->Find(node.slot);
+        const TextRef* text = m_scope.Find(node.slot);
         out = text != nullptr ? Value::Shared(*text) : Value();
         return true;
     }
@@ -174,17 +174,26 @@ bool Evaluator::Arithmetic(const Node& node, const Value& left, const Value& rig
 }
 
 bool Evaluator::Call(const Node& node, Value& out) {
-    std::vector<Value> arguments(std::size_t(node.c));
-    std::vector<const char16_t*> texts(std::size_t(node.c));
-    for (int32_t i = 0; i < node.c; ++i) {
-        if (!Evaluate(At(ListItem(node.b + i)), arguments[std::size_t(i)]))
-            return false;
+    // Most calls have a few arguments: those live on the stack.
+    constexpr int32_t kOnStack = 8;
+    Value fewValues[kOnStack];
+    const char16_t* fewTexts[kOnStack];
+    std::vector<Value> manyValues;
+    std::vector<const char16_t*> manyTexts;
+    if (node.c > kOnStack) {
+        manyValues.resize(std::size_t(node.c));
+        manyTexts.resize(std::size_t(node.c));
     }
-    for (std::size_t i = 0; i < arguments.size(); ++i)
+    Value* const arguments = node.c > kOnStack ? manyValues.data() : fewValues;
+    const char16_t** const texts = node.c > kOnStack ? manyTexts.data() : fewTexts;
+    for (int32_t i = 0; i < node.c; ++i)
+        if (!Evaluate(At(ListItem(node.b + i)), arguments[i]))
+            return false;
+    for (int32_t i = 0; i < node.c; ++i)
         texts[i] = arguments[i].CString();
 
     const std::u16string& spelling = m_program.names[std::size_t(node.a)];
-    const HostFunction* function = m_scope->FindFunction(node.slot, spelling);
+    const HostFunction* function = m_scope.FindFunction(node.slot, spelling);
     if (function == nullptr)
         function = m_fallback;
     if (function == nullptr || function->function == nullptr) {
@@ -194,7 +203,7 @@ bool Evaluator::Call(const Node& node, Value& out) {
     // Copied: the host function may register or remove functions while it runs.
     const KWScriptFunction entry = function->function;
     void* const object = function->object;
-    const KWScriptCall call{spelling.c_str(), node.c, texts.data(), m_scope->Handle(), m_scope->Argument()};
+    const KWScriptCall call{spelling.c_str(), node.c, texts, m_scope.Handle(), m_scope.Argument()};
     CKWStr result;
     out = entry(object, &call, &result) != 0 ? Value::Text(result.Text()) : Value();
     return true;

@@ -6,7 +6,6 @@
 #include "Scope.h"
 #include "Value.h"
 
-#include <memory>
 #include <string>
 
 namespace kwscript {
@@ -16,9 +15,10 @@ constexpr std::size_t kMaxTextLength = std::size_t(1) << 24;
 
 class Evaluator {
 public:
-    // fallback serves calls of functions that no scope has; null for none.
-    Evaluator(const Program& program, std::shared_ptr<Scope> scope, const HostFunction* fallback)
-        : m_program(program), m_scope(std::move(scope)), m_fallback(fallback) {}
+    // The caller holds the program and its scope for the run, so that a host function may delete
+    // them meanwhile. fallback serves calls of functions that no scope has; null for none.
+    Evaluator(const Program& program, Scope& scope, const HostFunction* fallback)
+        : m_program(program), m_scope(scope), m_fallback(fallback) {}
 
     // The value of "return", or of the last expression or assignment run; false on a run-time error.
     bool Run(Value& result, std::u16string& error);
@@ -37,7 +37,7 @@ private:
     bool Fail(const Node& at, const std::u16string& what);
 
     const Program& m_program;
-    std::shared_ptr<Scope> m_scope; // held, so that a host function may delete the scope meanwhile
+    Scope& m_scope;
     const HostFunction* m_fallback;
     Value m_last;
     std::u16string m_error;

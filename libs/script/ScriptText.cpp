@@ -1,6 +1,5 @@
 #include "ScriptText.h"
 
-#include <iterator>
 #include <limits>
 
 namespace kwscript {
@@ -54,18 +53,21 @@ NumberReading ReadNumber(std::u16string_view text) {
     return {true, int64_t(negative ? 0 - magnitude : magnitude)};
 }
 
-std::u16string FormatNumber(int64_t value) {
-    char16_t digits[24];
-    char16_t* end = digits + std::size(digits);
-    char16_t* p = end;
+std::size_t FormatNumber(int64_t value, char16_t (&digits)[22]) {
+    char16_t reversed[20];
+    std::size_t count = 0;
     uint64_t magnitude = value < 0 ? 0 - uint64_t(value) : uint64_t(value);
     do {
-        *--p = char16_t(u'0' + magnitude % 10);
+        reversed[count++] = char16_t(u'0' + magnitude % 10);
         magnitude /= 10;
     } while (magnitude != 0);
+    std::size_t length = 0;
     if (value < 0)
-        *--p = u'-';
-    return std::u16string(p, end);
+        digits[length++] = u'-';
+    while (count > 0)
+        digits[length++] = reversed[--count];
+    digits[length] = 0;
+    return length;
 }
 
 } // namespace kwscript

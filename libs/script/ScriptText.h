@@ -19,8 +19,8 @@ struct NumberReading {
 };
 NumberReading ReadNumber(std::u16string_view text);
 
-// The decimal form of value.
-std::u16string FormatNumber(int64_t value);
+// Writes the decimal form of value and a null into digits; answers the number of units before the null.
+std::size_t FormatNumber(int64_t value, char16_t (&digits)[22]);
 
 // A text with its number reading.
 class ScriptText {

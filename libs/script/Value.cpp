@@ -30,35 +30,6 @@ int CompareIgnoringCase(std::u16string_view a, std::u16string_view b) {
 
 } // namespace
 
-Value Value::Literal(const ScriptText& text) {
-    Value value;
-    value.m_text = &text;
-    return value;
-}
-
-Value Value::Shared(TextRef text) {
-    Value value;
-    value.m_held = std::move(text);
-    value.m_text = value.m_held ? &*value.m_held : nullptr;
-    return value;
-}
-
-Value Value::Text(std::u16string text) { return Shared(TextRef::Make(std::move(text))); }
-
-Value Value::Number(int64_t number) {
-    Value value;
-    value.m_kind = Kind::Number;
-    value.m_number = number;
-    return value;
-}
-
-Value Value::Boolean(bool truth) {
-    Value value;
-    value.m_kind = Kind::Boolean;
-    value.m_truth = truth;
-    return value;
-}
-
 bool Value::AsNumber(int64_t& number, bool emptyIsZero) const {
     switch (m_kind) {
     case Kind::Number: number = m_number; return true;
@@ -91,9 +62,11 @@ bool Value::Truth() const {
 std::u16string_view Value::View() const {
     switch (m_kind) {
     case Kind::Number:
-        if (m_formatted.empty())
-            m_formatted = FormatNumber(m_number);
-        return m_formatted;
+        if (!m_held) {
+            char16_t digits[22];
+            m_held = TextRef::Make(std::u16string(digits, FormatNumber(m_number, digits)));
+        }
+        return m_held->Text();
     case Kind::Boolean: return m_truth ? kTrue : kFalse;
     case Kind::Text: break;
     }
@@ -106,15 +79,19 @@ const char16_t* Value::CString() const {
 }
 
 void Value::StoreInto(TextRef& variable) const {
-    if (m_kind == Kind::Text && m_held) {
+    if (m_held) {
         variable = m_held;
         return;
     }
-    if (ScriptText* text = variable.Mutable()) {
+    ScriptText* text = variable.Mutable();
+    if (text != nullptr && m_kind == Kind::Number) {
+        char16_t digits[22];
+        text->Assign(std::u16string_view(digits, FormatNumber(m_number, digits)));
+    } else if (text != nullptr) {
         text->Assign(View());
-        return;
+    } else {
+        variable = TextRef::Make(std::u16string(View()));
     }
-    variable = TextRef::Make(std::u16string(View()));
 }
 
 int Value::Compare(const Value& a, const Value& b) {

@@ -1,5 +1,6 @@
 // The value of an expression while a script runs: a text, or a number or truth value that becomes a
 // text only when one is needed (to join, compare as text, store, pass to a host function or return).
+// Values are small and cheap to move: a text is the program's literal or a shared variable text.
 #pragma once
 
 #include "ScriptText.h"
@@ -7,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace kwscript {
 
@@ -14,12 +16,31 @@ class Value {
 public:
     Value() = default;
     // A literal of the program; the program outlives the run.
-    static Value Literal(const ScriptText& text);
+    static Value Literal(const ScriptText& text) {
+        Value value;
+        value.m_text = &text;
+        return value;
+    }
     // A variable's text, held for as long as the value lives.
-    static Value Shared(TextRef text);
-    static Value Text(std::u16string text);
-    static Value Number(int64_t number);
-    static Value Boolean(bool truth);
+    static Value Shared(TextRef text) {
+        Value value;
+        value.m_held = std::move(text);
+        value.m_text = value.m_held ? &*value.m_held : nullptr;
+        return value;
+    }
+    static Value Text(std::u16string text) { return Shared(TextRef::Make(std::move(text))); }
+    static Value Number(int64_t number) {
+        Value value;
+        value.m_kind = Kind::Number;
+        value.m_number = number;
+        return value;
+    }
+    static Value Boolean(bool truth) {
+        Value value;
+        value.m_kind = Kind::Boolean;
+        value.m_truth = truth;
+        return value;
+    }
 
     // The value as a number, when it is one. The empty text reads as 0 when emptyIsZero is set.
     bool AsNumber(int64_t& number, bool emptyIsZero) const;
@@ -42,8 +63,8 @@ private:
     bool m_truth = false;
     int64_t m_number = 0;
     const ScriptText* m_text = nullptr; // Text: the literal's or the held text's; null is the empty text
-    TextRef m_held;
-    mutable std::u16string m_formatted; // the text of a Number, made when first asked for
+    // Text: keeps a variable's or a computed text alive. Number: its decimal text, made when first asked.
+    mutable TextRef m_held;
 };
 
 } // namespace kwscript
