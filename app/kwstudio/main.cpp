@@ -4,6 +4,7 @@
 #include "mainwnd/ui/StudioFrontEnd.h"
 
 #include "core/MainApp.h"
+#include "services/KWScriptEngine.h"
 
 #include <QApplication>
 #include <QtGlobal>
@@ -27,6 +28,10 @@ void ConsoleMessages(QtMsgType type, const QMessageLogContext& context, const QS
 } // namespace
 
 int main(int argc, char** argv) {
+    // The script engine comes first, before the application object: window definitions compile their
+    // scripts as their windows are made. Without it every script does nothing and windows show defaults.
+    CKWScriptEngine::Instance().Load();
+
     bool console = false;
     std::vector<CKWStr> arguments;
     for (int i = 1; i < argc; ++i) {
