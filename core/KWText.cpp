@@ -50,17 +50,6 @@ bool EndsWithText(const char16_t* s, const char16_t* suffix, bool foldCase) {
     return m <= n && SameUnits(s + (n - m), suffix, m, foldCase);
 }
 
-// The value of c as a digit of any radix up to 36, or 36 when c is no digit.
-int DigitValue(char16_t c) {
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'z')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'Z')
-        return c - u'A' + 10;
-    return 36;
-}
-
 bool IsHexPrefix(const char16_t* s) { return s[0] == u'0' && (s[1] == u'x' || s[1] == u'X'); }
 
 // White space as the C library's wide classification sees it in the "C" locale.

@@ -52,4 +52,14 @@ inline std::u16string_view TrimBlanks(std::u16string_view text) {
         text.remove_suffix(1);
     return text;
 }
+// The value of c as a digit of any radix up to 36, or 36 when c is no digit.
+inline int DigitValue(char16_t c) {
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'z')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'Z')
+        return c - u'A' + 10;
+    return 36;
+}
 inline char16_t FoldAsciiCase(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 0x20) : c; }

@@ -1,6 +1,7 @@
 #include "Lexer.h"
 
 #include "core/KWStr.h"
+#include "core/KWText.h"
 
 namespace kwscript {
 
@@ -9,7 +10,7 @@ namespace {
 bool IsNameStart(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_'; }
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool IsNamePart(char16_t c) { return IsNameStart(c) || IsDigit(c); }
-bool IsHexDigit(char16_t c) { return IsDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
+bool IsHexDigit(char16_t c) { return DigitValue(c) < 16; }
 
 std::u16string Quoted(char16_t c) {
     if (c >= 0x21 && c < 0x7F)

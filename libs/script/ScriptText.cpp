@@ -1,22 +1,10 @@
 #include "ScriptText.h"
 
+#include "core/KWText.h"
+
 #include <limits>
 
 namespace kwscript {
-
-namespace {
-
-int HexDigit(char16_t c) {
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
-} // namespace
 
 NumberReading ReadNumber(std::u16string_view text) {
     bool negative = false;
@@ -32,8 +20,8 @@ NumberReading ReadNumber(std::u16string_view text) {
         if (text.size() > 16)
             return {};
         for (const char16_t c : text) {
-            const int digit = HexDigit(c);
-            if (digit < 0)
+            const int digit = DigitValue(c);
+            if (digit >= 16)
                 return {};
             magnitude = magnitude << 4 | uint64_t(digit);
         }

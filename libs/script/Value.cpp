@@ -1,6 +1,6 @@
 #include "Value.h"
 
-#include "core/KWText.h"
+#include "core/KWNoCase.h"
 
 #include <algorithm>
 
@@ -10,12 +10,6 @@ namespace {
 
 constexpr std::u16string_view kTrue = u"true";
 constexpr std::u16string_view kFalse = u"false";
-
-bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) {
-               return FoldAsciiCase(x) == FoldAsciiCase(y);
-           });
-}
 
 int CompareIgnoringCase(std::u16string_view a, std::u16string_view b) {
     const std::size_t common = std::min(a.size(), b.size());
@@ -56,7 +50,7 @@ bool Value::Truth() const {
         return false;
     if (m_text->Number().isNumber)
         return m_text->Number().value != 0;
-    return !EqualsIgnoringCase(m_text->Text(), kFalse);
+    return !NoCaseEqual()(m_text->Text(), kFalse);
 }
 
 std::u16string_view Value::View() const {
