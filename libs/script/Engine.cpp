@@ -9,6 +9,7 @@
 #include "core/KWTokenList.h"
 #include "core/KWUnicode.h"
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -77,9 +78,14 @@ bool Engine::DeleteScope(int32_t handle) {
         return false;
     const std::shared_ptr<Scope> scope = it->second;
     m_scopes.erase(it);
+    if (const auto& parent = scope->Parent()) {
+        auto& siblings = parent->Children();
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), handle), siblings.end());
+    }
     for (const auto& [text, script] : scope->ScriptsByText())
         m_scripts.erase(script);
-    for (const int32_t child : scope->Children())
+    const std::vector<int32_t> children = std::move(scope->Children());
+    for (const int32_t child : children)
         DeleteScope(child);
     return true;
 }

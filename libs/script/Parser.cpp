@@ -216,7 +216,7 @@ private:
     // An "if" with its "else if" branches: the chain is built here and run by one loop, so a long
     // chain does not nest.
     int32_t ParseIf() {
-        std::vector<std::pair<int32_t, const Token*>> branches; // the If nodes, in order
+        std::vector<int32_t> branches; // the If nodes, in order
         int32_t elseBlock = -1;
         for (;;) {
             const Token& keyword = Take(); // "if"
@@ -236,7 +236,7 @@ private:
                 Add(Node{Op::If, condition, block}, keyword, std::max(Depth(condition), Depth(block)) + 1);
             if (branch < 0)
                 return -1;
-            branches.emplace_back(branch, &keyword);
+            branches.push_back(branch);
 
             const std::size_t afterBlock = m_next;
             SkipLineBreaks();
@@ -256,10 +256,10 @@ private:
         int32_t next = elseBlock;
         int32_t depth = Depth(elseBlock) + 1;
         for (auto it = branches.rbegin(); it != branches.rend(); ++it) {
-            m_program.nodes[std::size_t(it->first)].c = next;
-            depth = std::max(depth, Depth(it->first));
-            m_depths[std::size_t(it->first)] = depth;
-            next = it->first;
+            m_program.nodes[std::size_t(*it)].c = next;
+            depth = std::max(depth, Depth(*it));
+            m_depths[std::size_t(*it)] = depth;
+            next = *it;
         }
         return next;
     }

@@ -11,7 +11,7 @@ namespace kwscript {
 
 enum class Op : uint8_t {
     // Expressions.
-    Literal,  // a: the literal
+    Literal,  // a: the literal; b: 1 when written bare (a number, true or false), so printed unquoted
     Variable, // a: the name; slot: the variable of the scope
     Call,     // a: the name; slot: the function of the scope; b, c: first argument in lists, count
     Not,      // a: the operand

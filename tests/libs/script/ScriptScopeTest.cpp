@@ -149,11 +149,16 @@ TEST(ScriptScopes, CellsReadThroughToTheirParent) {
     EXPECT_EQ(std::u16string(GetVar(cell, u"$Mode")), u"");
     EXPECT_EQ(std::u16string(GetVar(window, u"$Mode")), u"ASCII");
 
-    // The cell goes with its parent, scripts and all.
+    // A cell deleted on its own leaves its parent; the others go with the parent, scripts and all.
+    const int32_t shortLived = CellGetNewScope(window, 0);
+    const int32_t grandchild = CellGetNewScope(cell, 0);
+    EXPECT_EQ(DeleteScope(shortLived), 1);
+    EXPECT_EQ(SetVar(window, u"$x", u"1"), 1);
     const int32_t script = SetScript(cell, u"$Mode");
     ASSERT_GE(script, 0);
     EXPECT_EQ(DeleteScope(window), 1);
     EXPECT_EQ(SetVar(cell, u"$x", u"1"), 0);
+    EXPECT_EQ(SetVar(grandchild, u"$x", u"1"), 0);
     EXPECT_EQ(ExecScript(script), 0);
     EXPECT_EQ(GetResult(script), nullptr);
     EXPECT_EQ(std::u16string(GetErrStr()), u"there is no script " + CKWStr(script).Text());
