@@ -27,6 +27,14 @@ void Bind(Program& program, Scope& scope) {
     }
 }
 
+// The integer a result stands for: a number's low 32 bits, else 1 when the text is true and 0 when not.
+int32_t ResultInteger(const Value& result) {
+    int64_t number = 0;
+    if (result.AsNumber(number, false))
+        return int32_t(uint32_t(uint64_t(number)));
+    return result.Truth() ? 1 : 0;
+}
+
 } // namespace
 
 Engine& Engine::Instance() {
@@ -97,8 +105,7 @@ int32_t Engine::Compile(int32_t scopeHandle, std::u16string_view text) {
         return -1;
     }
     Scope& scope = *it->second;
-    std::u16string key(text);
-    if (const auto known = scope.ScriptsByText().find(key); known != scope.ScriptsByText().end()) {
+    if (const auto known = scope.ScriptsByText().find(text); known != scope.ScriptsByText().end()) {
         m_error.clear();
         return known->second;
     }
@@ -114,7 +121,7 @@ int32_t Engine::Compile(int32_t scopeHandle, std::u16string_view text) {
     script->handle = m_nextScript++;
     script->scope = it->second;
     m_scripts.emplace(script->handle, script);
-    scope.ScriptsByText().emplace(std::move(key), script->handle);
+    scope.ScriptsByText().emplace(std::u16string(text), script->handle);
     m_error.clear();
     return script->handle;
 }
@@ -230,13 +237,6 @@ void Engine::SetSearchPath(std::u16string_view folders) {
 const char16_t* Engine::Keep(std::u16string text) {
     m_kept = std::move(text);
     return m_kept.c_str();
-}
-
-int32_t ResultInteger(const Value& result) {
-    int64_t number = 0;
-    if (result.AsNumber(number, false))
-        return int32_t(uint32_t(uint64_t(number)));
-    return result.Truth() ? 1 : 0;
 }
 
 } // namespace kwscript

@@ -9,7 +9,6 @@
 
 #include "Program.h"
 #include "Scope.h"
-#include "Value.h"
 
 #include <cstdint>
 
@@ -65,7 +64,6 @@ public:
     const std::vector<std::u16string>& SearchPath() const { return m_searchPath; }
 
     const std::u16string& LastError() const { return m_error; }
-    void SetError(std::u16string message) { m_error = std::move(message); }
     // A buffer for texts handed out until the next call that uses it (GetParseResult).
     const char16_t* Keep(std::u16string text);
 
@@ -81,8 +79,5 @@ private:
     std::u16string m_error;
     std::u16string m_kept;
 };
-
-// The integer a result stands for: a number's low 32 bits, else 1 when the text is true and 0 when not.
-int32_t ResultInteger(const Value& result);
 
 } // namespace kwscript

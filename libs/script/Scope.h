@@ -13,6 +13,7 @@
 #include "core/KWNoCase.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -73,7 +74,14 @@ public:
     const HostFunction* FindFunction(int32_t slot, std::u16string_view spelling) const;
 
     // The scripts compiled in this scope, by text: compiling the same text again gives the same script.
-    std::unordered_map<std::u16string, int32_t>& ScriptsByText() { return m_scriptsByText; }
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::u16string_view text) const noexcept {
+            return std::hash<std::u16string_view>()(text);
+        }
+    };
+    using ScriptTable = std::unordered_map<std::u16string, int32_t, TextHash, std::equal_to<>>;
+    ScriptTable& ScriptsByText() { return m_scriptsByText; }
     // Scopes made as cells of this one; they go when it goes.
     std::vector<int32_t>& Children() { return m_children; }
 
@@ -99,7 +107,7 @@ private:
     bool m_hasBackup = false;
     std::vector<HostFunction> m_functions;
     NoCaseMap<int32_t> m_functionSlots;
-    std::unordered_map<std::u16string, int32_t> m_scriptsByText;
+    ScriptTable m_scriptsByText;
     std::vector<int32_t> m_children;
 };
 

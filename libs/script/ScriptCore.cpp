@@ -21,13 +21,6 @@ std::u16string_view Text(const char16_t* text) { return text != nullptr ? text :
 // A variable or function name as the host writes it; empty when there is none.
 std::u16string_view NameOf(const char16_t* name) { return BareName(Text(name)); }
 
-void SetText(TextRef& variable, std::u16string_view text) {
-    if (ScriptText* own = variable.Mutable())
-        own->Assign(text);
-    else
-        variable = TextRef::Make(std::u16string(text));
-}
-
 void Put(CKWStr* out, std::u16string_view text) {
     if (out != nullptr)
         *out = text;
@@ -58,7 +51,7 @@ KWSCRIPT_EXPORT int32_t SetVar(int32_t scope, const char16_t* name, const char16
     if (text == nullptr)
         variable = TextRef();
     else
-        SetText(variable, text);
+        variable.Set(text);
     return 1;
 }
 
@@ -130,7 +123,7 @@ KWSCRIPT_EXPORT int32_t CellSetVar(int32_t scope, const char16_t* name, const ch
     if (found == nullptr || bare.empty())
         return 0;
     TextRef* holder = found->Holder(bare);
-    SetText(holder != nullptr ? *holder : found->Variable(found->VariableSlot(bare)), Text(text));
+    (holder != nullptr ? *holder : found->Variable(found->VariableSlot(bare))).Set(Text(text));
     return 1;
 }
 
@@ -151,7 +144,7 @@ KWSCRIPT_EXPORT int32_t CellInitVar(int32_t scope, const char16_t* names) {
         const std::u16string_view bare = BareName(list.GetToken(i));
         if (bare.empty())
             continue;
-        SetText(found->Variable(found->VariableSlot(bare)), u"");
+        found->Variable(found->VariableSlot(bare)).Set(u"");
         ++count;
     }
     return count;

@@ -64,6 +64,13 @@ public:
     const ScriptText* operator->() const { return &m_node->text; }
     // The text to change in place; only when nothing else holds it.
     ScriptText* Mutable() { return m_node != nullptr && m_node->references == 1 ? &m_node->text : nullptr; }
+    // Sets the text, in place when nothing else holds it, else as a text of its own.
+    void Set(std::u16string_view text) {
+        if (ScriptText* own = Mutable())
+            own->Assign(text);
+        else
+            *this = Make(std::u16string(text));
+    }
 
 private:
     struct Node {

@@ -77,14 +77,11 @@ void Value::StoreInto(TextRef& variable) const {
         variable = m_held;
         return;
     }
-    ScriptText* text = variable.Mutable();
-    if (text != nullptr && m_kind == Kind::Number) {
+    if (m_kind == Kind::Number) {
         char16_t digits[22];
-        text->Assign(std::u16string_view(digits, FormatNumber(m_number, digits)));
-    } else if (text != nullptr) {
-        text->Assign(View());
+        variable.Set(std::u16string_view(digits, FormatNumber(m_number, digits)));
     } else {
-        variable = TextRef::Make(std::u16string(View()));
+        variable.Set(View());
     }
 }
 
